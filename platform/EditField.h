@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+namespace quorvel::platform {
+
+// A one-line text field. Its KeyDown handler sees each typed key (see KeyCodes.h), Tab and Backspace
+// included, before the field takes it, and may swallow it.
+//
+// LimitText limits what the user types or pastes, never what the program sets: a computed text longer
+// than the limit is shown whole. A text wider than the field shows its beginning, and the whole text
+// is offered as the field's tooltip.
+class EditField : public QLineEdit
+{
+public:
+    using KeyDownHandler = std::function<bool(const QString& key)>;
+
+    explicit EditField(QWidget* parent = nullptr);
+
+    // Sets the text as the program, whatever the limit.
+    void setText(const QString& text);
+    void setLimitText(int limit);
+    int limitText() const { return m_limit; }
+
+    // The handler returns true to swallow the key.
+    void onKeyDown(KeyDownHandler handler);
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void keepUserWithinLimit();
+    void updateToolTip();
+
+    int m_limit = 0;
+    KeyDownHandler m_keyDown;
+};
+
+} // namespace quorvel::platform

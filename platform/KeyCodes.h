@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QString>
+
+class QKeyEvent;
+
+namespace quorvel::platform {
+
+// The key a KeyDown handler sees, as a one-character text: a printable key gives its character; keys
+// without one give a control character: Backspace 8, Tab 9 (also Shift+Tab), Return 13, Enter 3,
+// Escape 27, Left 28, Right 29, Up 30, Down 31, forward Delete 127, Home 1, End 4, Page Up 11,
+// Page Down 12. Shortcuts (keys with Ctrl or Cmd), lone modifier presses and other keys without a
+// character give the empty text: they are not delivered to KeyDown.
+QString keyDownText(const QKeyEvent& event);
+
+} // namespace quorvel::platform

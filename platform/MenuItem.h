@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QAction;
+
+namespace quorvel::platform {
+
+// An item of a menu bar: a menu (an item with items of its own), a command, or a separator ("-").
+// Items are found by Name, which is never shown; windows register menu handlers under it.
+class MenuItem
+{
+public:
+    enum class Role {
+        Command,
+        Quit,        // quits by itself
+        Application, // belongs in the application menu where the desktop has one
+    };
+
+    MenuItem();
+    virtual ~MenuItem();
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+
+    Role role() const { return m_role; }
+
+    const QString& name() const { return m_name; }
+    void setName(const QString& name);
+    const QString& text() const { return m_text; }
+    void setText(const QString& text);
+    // "Cmd+Q" means Ctrl+Q, or Cmd+Q on macOS; the empty text means none.
+    const QString& keyboardShortcut() const { return m_keyboardShortcut; }
+    void setKeyboardShortcut(const QString& shortcut);
+    bool autoEnable() const { return m_autoEnable; }
+    void setAutoEnable(bool autoEnable);
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+
+    bool isSeparator() const { return m_text == QLatin1String("-"); }
+    bool isMenu() const { return !m_items.empty(); }
+    const std::vector<std::unique_ptr<MenuItem>>& items() const { return m_items; }
+
+    // The direct item of this one with that name, or null.
+    MenuItem* Child(const QString& name) const;
+    // This item or any item below it with that name, or null.
+    MenuItem* Lookup(const QString& name);
+    void Append(std::unique_ptr<MenuItem> item);
+
+    // The on-screen command of this item, made on first use and kept in step with the item.
+    QAction* action();
+
+protected:
+    explicit MenuItem(Role role);
+
+private:
+    void updateAction();
+
+    Role m_role;
+    QString m_name;
+    QString m_text;
+    QString m_keyboardShortcut;
+    bool m_autoEnable = false;
+    bool m_enabled = true;
+    std::vector<std::unique_ptr<MenuItem>> m_items;
+    QPointer<QAction> m_action;
+};
+
+class QuitMenuItem : public MenuItem
+{
+public:
+    QuitMenuItem();
+};
+
+class AppleMenuItem : public MenuItem
+{
+public:
+    AppleMenuItem();
+};
+
+// The root of a menu: its items are the menus shown along the bar.
+class MenuBar : public MenuItem
+{
+public:
+    // The commands of every menu, for windows to answer their shortcuts.
+    QList<QAction*> shortcutActions() const;
+};
+
+} // namespace quorvel::platform

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "platform/Runtime.h"
+
+#include "platform/Window.h"
+
+#include <QApplication>
+#include <exception>
+#include <iostream>
+
+namespace quorvel::platform {
+
+Runtime::Runtime(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Runtime::~Runtime()
+{
+    Window::destroyAll();
+}
+
+int Runtime::Run()
+{
+    return QApplication::exec();
+}
+
+void Quit(int status)
+{
+    QCoreApplication::exit(status);
+}
+
+void reportUnhandledException() noexcept
+{
+    const auto program = QCoreApplication::applicationName().toStdString();
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        std::cerr << program << ": unhandled exception: " << error.what() << std::endl;
+    } catch (...) {
+        std::cerr << program << ": unhandled exception of unknown type" << std::endl;
+    }
+    QCoreApplication::exit(1);
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,210 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "platform/Window.h"
+
+#include "platform/Application.h"
+#include "platform/KeyCodes.h"
+#include "platform/MenuBarView.h"
+#include "platform/MenuItem.h"
+#include "platform/Runtime.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace quorvel::platform {
+
+Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
+{
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_layout->addWidget(m_content);
+}
+
+Window::~Window() = default;
+
+void Window::construct()
+{
+    Layout();
+    installMenuBar();
+    CreateControls();
+    AddMenuHandlers();
+    if (const MenuBar* bar = menuBar())
+        addActions(bar->shortcutActions());
+    Open();
+    if (m_visibleWhenCreated) {
+        placeOnFirstShow();
+        show();
+    }
+}
+
+void Window::Show()
+{
+    placeOnFirstShow();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Hide()
+{
+    hide();
+}
+
+void Window::destroyAll()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<Window*>(widget))
+            delete widget;
+}
+
+// Windows store no position: each opens centred on the screen the first time it is shown.
+void Window::placeOnFirstShow()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    m_layout->activate();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Window::installMenuBar()
+{
+    if (!m_menuBarVisible)
+        return;
+    if (MenuBar* bar = menuBar())
+        m_layout->setMenuBar(buildMenuBarWidget(*bar, this));
+}
+
+bool Window::hasMenuHandler(const QString& itemName) const
+{
+    return m_menuHandlers.contains(itemName);
+}
+
+bool Window::runMenuHandler(const QString& itemName)
+{
+    const auto handler = m_menuHandlers.find(itemName);
+    return handler != m_menuHandlers.end() && handler->second();
+}
+
+void Window::runEnableMenuItems()
+{
+    EnableMenuItems();
+}
+
+MenuBar* Window::menuBar() const
+{
+    if (m_menuBar)
+        return m_menuBar;
+    const Application* application = Application::registered();
+    return application ? application->menuBar() : nullptr;
+}
+
+bool Window::KeyDown(const QString&)
+{
+    return false;
+}
+
+bool Window::MouseDown(int, int)
+{
+    return false;
+}
+
+void Window::setTitle(const QString& title)
+{
+    setWindowTitle(title);
+}
+
+void Window::setContentSize(int width, int height)
+{
+    m_content->setFixedSize(width, height);
+}
+
+void Window::setFrame(Frame frame, bool closeButton, bool minimiseButton)
+{
+    m_frame = frame;
+    switch (frame) {
+    case Frame::Document: {
+        Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        flags.setFlag(Qt::WindowCloseButtonHint, closeButton);
+        flags.setFlag(Qt::WindowMinimizeButtonHint, minimiseButton);
+        setWindowFlags(flags);
+        break;
+    }
+    case Frame::Dialog:
+        // Most desktops draw no frame around an untitled dialog; a hairline keeps its edge visible.
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        m_content->setFrameStyle(QFrame::Box | QFrame::Plain);
+        break;
+    case Frame::Host:
+        setWindowFlags(Qt::Window);
+        break;
+    }
+}
+
+void Window::setBackgroundColor(const QColor& color)
+{
+    QPalette palette = m_content->palette();
+    palette.setColor(QPalette::Window, color);
+    m_content->setPalette(palette);
+    m_content->setAutoFillBackground(true);
+}
+
+void Window::setVisibleWhenCreated(bool visible)
+{
+    m_visibleWhenCreated = visible;
+}
+
+void Window::setMenuBar(MenuBar* menuBar)
+{
+    m_menuBar = menuBar;
+}
+
+void Window::setMenuBarVisible(bool visible)
+{
+    m_menuBarVisible = visible;
+}
+
+void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler)
+{
+    m_menuHandlers[itemName] = std::move(handler);
+}
+
+bool Window::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        runHandler([this] { Activate(); });
+    return QWidget::event(event);
+}
+
+void Window::keyPressEvent(QKeyEvent* event)
+{
+    const QString key = keyDownText(*event);
+    if (key.isEmpty() || !runHandler([&] { return KeyDown(key); }))
+        QWidget::keyPressEvent(event);
+}
+
+void Window::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = m_content->mapFrom(this, event->position().toPoint());
+    if (!runHandler([&] { return MouseDown(at.x(), at.y()); }))
+        QWidget::mousePressEvent(event);
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    runHandler([this] { Close(); });
+    m_closed = true;
+    event->accept();
+    deleteLater();
+}
+
+} // namespace quorvel::platform
