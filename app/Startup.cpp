@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "app/Startup.h"
+
+#include "app/App.h"
+#include "app/FileTypes.h"
+#include "app/InvisibleWnd.h"
+#include "app/Menu.h"
+#include "platform/Runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace quorvel {
+namespace {
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), QIcon(QStringLiteral(":/icons/quorvel.svg"))));
+}
+
+} // namespace
+
+int runProgram(int argc, char* argv[])
+{
+    platform::Runtime runtime(argc, argv);
+    nameTheProgram();
+    return _Main(runtime);
+}
+
+int _Main(platform::Runtime& runtime)
+{
+    try {
+        _InitFileTypes();
+        _NewAppInstance();
+        // The application object answers no menu command of its own: no handlers to add.
+        _MakeDefaultView();
+        return runtime.Run();
+    } catch (...) {
+        platform::reportUnhandledException();
+        return 1;
+    }
+}
+
+void _InitFileTypes()
+{
+    FileTypes::_Initialize();
+}
+
+void _NewAppInstance()
+{
+    auto application = std::make_unique<App>();
+    application->setMenuBar(&Menu::instance());
+    platform::Application::Register(std::move(application));
+}
+
+void _MakeDefaultView()
+{
+    InvisibleWnd::instance();
+}
+
+} // namespace quorvel
