@@ -30,6 +30,11 @@ void Picture::draw(QPainter& painter, const QRectF& target) const
         m_renderer->render(&painter, target);
 }
 
+QSize Picture::naturalSize() const
+{
+    return m_renderer ? m_renderer->defaultSize() : QSize();
+}
+
 Picture GetPicture(int id)
 {
     ++fetchCounts()[id];

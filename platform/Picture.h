@@ -19,6 +19,8 @@ public:
     Picture() = default;
 
     bool isNull() const { return m_renderer == nullptr; }
+    // The size the picture was drawn for, in pixels; empty for an empty picture.
+    QSize naturalSize() const;
     void draw(QPainter& painter, const QRectF& target) const;
 
 private:

@@ -39,14 +39,30 @@ void Window::construct()
     if (const MenuBar* bar = menuBar())
         addActions(bar->shortcutActions());
     Open();
-    if (m_visibleWhenCreated) {
-        placeOnFirstShow();
-        show();
-    }
+    if (m_visibleWhenCreated)
+        showWhenIdle();
+}
+
+// A window made visible appears once the handler that made it has returned, so that one made and
+// hidden again by the same handler never flashes up or takes the focus.
+void Window::showWhenIdle()
+{
+    m_showPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_showPending)
+                return;
+            m_showPending = false;
+            placeOnFirstShow();
+            show();
+        },
+        Qt::QueuedConnection);
 }
 
 void Window::Show()
 {
+    m_showPending = false;
     placeOnFirstShow();
     show();
     raise();
@@ -55,14 +71,19 @@ void Window::Show()
 
 void Window::Hide()
 {
+    m_showPending = false;
     hide();
 }
 
 void Window::destroyAll()
 {
+    // Deleting a window deletes the menus it owns, which are top-level widgets too.
+    QList<QPointer<Window>> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<Window*>(widget))
-            delete widget;
+        if (auto* window = qobject_cast<Window*>(widget))
+            windows.append(window);
+    for (const QPointer<Window>& window : windows)
+        delete window.data();
 }
 
 // Windows store no position: each opens centred on the screen the first time it is shown.

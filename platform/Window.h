@@ -19,8 +19,9 @@ class MenuBar;
 
 // A window of the program. Each window class has one implicit instance (see ImplicitWindow), made on
 // first use. Making it runs, once and in this order, Layout, CreateControls, AddMenuHandlers and Open;
-// the window then shows itself unless Layout said otherwise. Hiding keeps the instance; closing it
-// with its title-bar button runs Close and destroys it, so the next use makes a fresh one.
+// the window then shows itself, unless Layout said otherwise, when the handler that made it returns. Hiding
+// keeps the instance; closing it with its title-bar button runs Close and destroys it, so the next use makes
+// a fresh one.
 //
 // Controls live in the content area, are placed in pixels from its top-left corner, registered under
 // their names and found again by name. The subclass reacts to events by implementing the virtuals.
@@ -117,6 +118,7 @@ protected:
 private:
     void construct();
     bool isClosed() const { return m_closed; }
+    void showWhenIdle();
     void placeOnFirstShow();
     void installMenuBar();
 
@@ -126,6 +128,7 @@ private:
     MenuBar* m_menuBar = nullptr;
     bool m_menuBarVisible = false;
     bool m_visibleWhenCreated = true;
+    bool m_showPending = false;
     bool m_placed = false;
     bool m_closed = false;
     std::map<QString, std::function<bool()>> m_menuHandlers;

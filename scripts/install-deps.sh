@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Quorvel authors
+# SPDX-License-Identifier: MIT
+#
+# Installs the Debian 12 packages that building, running and testing Quorvel need. Safe to run again.
+#   install-deps.sh          what building and running the program needs
+#   install-deps.sh --tests  also what the tests, fuzzers and package checks need
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    fonts-dejavu-core fonts-liberation
+)
+if [[ ${1:-} == --tests ]]; then
+    packages+=(
+        clang libclang-rt-14-dev clang-format
+        xvfb xauth x11-utils xdotool
+        desktop-file-utils appstream dpkg-dev file
+    )
+fi
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "install-deps.sh: run as root (or with sudo) to install: ${packages[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Quorvel authors
+# SPDX-License-Identifier: MIT
+#
+# Installs what the tests need, then builds and runs every check: the test suites in a release build
+# and again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the
+# desktop files and the Debian package.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/install-deps.sh --tests
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "release build and tests"
+cmake --preset release -DBUILD_TESTING=ON >/dev/null
+cmake --build --preset release
+ctest --preset release
+
+step "sanitizer build and tests"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+step "fuzzers, short run"
+fuzz/run.sh
+
+step "formatting"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+step "desktop files and package"
+scripts/check-package.sh build/release
+
+step "all checks passed"

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "support/ModalWatch.h"
+
+#include <QApplication>
+#include <QTest>
+#include <functional>
+
+namespace quorvel::test {
+
+// Points HOME and the XDG folders at a fresh temporary folder and selects the offscreen platform,
+// before the application exists; names the program as start-up does.
+void prepareEnvironment();
+void nameProgram();
+
+// Registers the application object with the program's menu bar, as start-up does, once per process.
+void registerApplication();
+
+// Destroys every window and answers pending events: what a test's cleanup() calls. Returns the
+// message boxes that were seen and not taken by the test.
+QList<SeenBox> resetWindows();
+
+// Runs the event loop until the program quits, after `action` ran inside it; returns the exit status,
+// or -1 when nothing quit within `timeoutMs`.
+int runEventLoop(const std::function<void()>& action, int timeoutMs = 5000);
+
+} // namespace quorvel::test
+
+// A main() for window tests: isolated environment, application, modal watch, then the test object.
+#define QUORVEL_GUI_TEST_MAIN(TestObject)                                                                    \
+    int main(int argc, char* argv[])                                                                         \
+    {                                                                                                        \
+        quorvel::test::prepareEnvironment();                                                                 \
+        QApplication application(argc, argv);                                                                \
+        QApplication::setQuitOnLastWindowClosed(false);                                                      \
+        quorvel::test::nameProgram();                                                                        \
+        quorvel::test::ModalWatch::instance().start();                                                       \
+        TestObject test;                                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }

@@ -1,0 +1,274 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "app/Menu.h"
+#include "platform/EditField.h"
+#include "platform/MenuDispatch.h"
+#include "platform/Runtime.h"
+#include "support/GuiTest.h"
+#include "windows/ControlWnd.h"
+#include "windows/Qwindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace quorvel;
+using platform::MenuItem;
+
+namespace {
+
+// A window that answers Print, and has the last word on Undo.
+class PrintingWnd final : public platform::ImplicitWindow<PrintingWnd>
+{
+public:
+    static inline int printed = 0;
+    static inline bool undoAllowed = true;
+
+protected:
+    void Layout() override { setContentSize(200, 100); }
+
+    void CreateControls() override
+    {
+        addControl<platform::EditField>(QStringLiteral("Field"), {10, 10, 80, 22}).setLimitText(5);
+    }
+
+    void AddMenuHandlers() override
+    {
+        AddMenuHandler(QStringLiteral("FilePrint"), [] {
+            ++printed;
+            return true;
+        });
+    }
+
+    void EnableMenuItems() override
+    {
+        Menu::instance().Lookup(QStringLiteral("EditUndo"))->setEnabled(undoAllowed);
+    }
+};
+
+MenuItem& item(const char* name)
+{
+    MenuItem* found = Menu::instance().Lookup(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no menu item %s", name);
+    return *found;
+}
+
+QString kindOf(const MenuItem& item)
+{
+    if (dynamic_cast<const platform::QuitMenuItem*>(&item))
+        return QStringLiteral("Quit");
+    if (dynamic_cast<const platform::AppleMenuItem*>(&item))
+        return QStringLiteral("Apple");
+    return QStringLiteral("Item");
+}
+
+// Chooses the item as a user would: the menu shows, its items are enabled, the item is chosen.
+void choose(const char* name)
+{
+    platform::updateMenuItems(Menu::instance());
+    item(name).action()->trigger();
+}
+
+void activate(platform::Window& window)
+{
+    window.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::registerApplication(); }
+
+    void init()
+    {
+        PrintingWnd::printed = 0;
+        PrintingWnd::undoAllowed = true;
+    }
+
+    void cleanup() { QVERIFY(test::resetWindows().isEmpty()); }
+
+    // The bar as built
+
+    void bar_hasFileEditAndWindowInThisOrder()
+    {
+        QStringList menus;
+        for (const auto& menu : Menu::instance().items())
+            menus << menu->name() + QLatin1Char('=') + menu->text();
+        QCOMPARE(menus, QStringList({"UntitledMenu2=File", "UntitledMenu0=Edit", "WindowMenu=Window"}));
+    }
+
+    void items_standInTableOrderWithTheirProperties_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("File") << QStringLiteral("UntitledMenu2")
+                              << QStringList({"FilePrint|Item|Print||off", "FileQuit|Quit|Quit|Cmd+Q|on"});
+        QTest::newRow("Edit") << QStringLiteral("UntitledMenu0")
+                              << QStringList({"EditUndo|Item|Undo|Cmd+Z|off", "UntitledMenu1|Item|-||off",
+                                              "EditCut|Item|Cut|Cmd+X|off", "EditCopy|Item|Copy|Cmd+C|off",
+                                              "EditPaste|Item|Paste|Cmd+V|off", "EditClear|Item|||off"});
+        QTest::newRow("Window") << QStringLiteral("WindowMenu")
+                                << QStringList({"ControlMenuItem|Item|Control||off",
+                                                "AboutMenuItem|Item|About Quorvel||off",
+                                                "AboutMentavo|Apple|About Quorvel||off"});
+    }
+
+    void items_standInTableOrderWithTheirProperties()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, items);
+        QStringList actual;
+        for (const auto& entry : Menu::instance().Child(menu)->items())
+            actual << QStringList({entry->name(), kindOf(*entry), entry->text(), entry->keyboardShortcut(),
+                                   entry->autoEnable() ? "on" : "off"})
+                          .join(QLatin1Char('|'));
+        QCOMPARE(actual, items);
+    }
+
+    void lookup_findsNestedItemsAndChildOnlyDirectOnes()
+    {
+        Menu& bar = Menu::instance();
+        QCOMPARE(bar.Lookup(QStringLiteral("EditPaste"))->text(), QStringLiteral("Paste"));
+        QCOMPARE(bar.Child(QStringLiteral("EditPaste")), nullptr);
+        QCOMPARE(bar.Child(QStringLiteral("UntitledMenu0"))->Child(QStringLiteral("EditPaste")),
+                 bar.Lookup(QStringLiteral("EditPaste")));
+        QCOMPARE(bar.Lookup(QStringLiteral("UntitledMenu3")), nullptr);
+    }
+
+    void programWideAccessors_findTheirItems()
+    {
+        QCOMPARE(&AboutMentavo(), &item("AboutMentavo"));
+        QCOMPARE(&AboutMenuItem(), &item("AboutMenuItem"));
+        QCOMPARE(&ControlMenuItem(), &item("ControlMenuItem"));
+        QCOMPARE(&Menu::instance(), &Menu::instance());
+    }
+
+    // On screen
+
+    void calculatorWindow_showsTheBarWithItsMenus()
+    {
+        const QMenuBar* bar = ControlWnd::instance().findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QStringList titles;
+        for (const QAction* menu : bar->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"File", "Edit", "Window"}));
+        const QMenu* edit = bar->actions().at(1)->menu();
+        QStringList shown;
+        for (const QAction* action : edit->actions())
+            if (action->isVisible())
+                shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(shown, QStringList({"Undo", "-", "Cut", "Copy", "Paste"}));
+        QCOMPARE(item("FileQuit").action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(item("FileQuit").action()->menuRole(), QAction::QuitRole);
+        QCOMPARE(item("AboutMentavo").action()->menuRole(), QAction::AboutRole);
+        QCOMPARE(item("AboutMenuItem").action()->menuRole(), QAction::NoRole);
+    }
+
+    void informationWindow_showsNoBar() { QVERIFY(!Qwindow::instance().findChild<QMenuBar*>()); }
+
+    // Enabling before a menu shows
+
+    void enabling_followsAutoEnableHandlersAndTheFocusedField()
+    {
+        PrintingWnd& window = PrintingWnd::instance();
+        activate(window);
+        window.setFocus();
+        platform::updateMenuItems(Menu::instance());
+        QVERIFY(item("FileQuit").isEnabled());
+        QVERIFY(item("FilePrint").isEnabled());
+        QVERIFY(!item("EditCut").isEnabled());
+        QVERIFY(!item("ControlMenuItem").isEnabled());
+        QVERIFY(!item("AboutMenuItem").isEnabled());
+        window.control<platform::EditField>(QStringLiteral("Field")).setFocus();
+        platform::updateMenuItems(Menu::instance());
+        QVERIFY(item("EditCut").isEnabled());
+        QVERIFY(item("EditPaste").isEnabled());
+        QVERIFY(item("FilePrint").action()->isEnabled());
+    }
+
+    void enabling_letsTheActiveWindowHaveTheLastWord()
+    {
+        PrintingWnd& window = PrintingWnd::instance();
+        activate(window);
+        window.control<platform::EditField>(QStringLiteral("Field")).setFocus();
+        PrintingWnd::undoAllowed = false;
+        platform::updateMenuItems(Menu::instance());
+        QVERIFY(!item("EditUndo").isEnabled());
+        QVERIFY(!item("EditUndo").action()->isEnabled());
+        QVERIFY(item("EditCopy").isEnabled());
+    }
+
+    // Choosing a command
+
+    void choosing_goesToTheActiveWindowsHandler()
+    {
+        activate(PrintingWnd::instance());
+        choose("FilePrint");
+        QCOMPARE(PrintingWnd::printed, 1);
+    }
+
+    void choosing_withoutAHandlerInTheActiveWindowDoesNothing()
+    {
+        activate(PrintingWnd::instance());
+        activate(Qwindow::instance());
+        choose("FilePrint");
+        choose("ControlMenuItem");
+        QCOMPARE(PrintingWnd::printed, 0);
+        QVERIFY(Qwindow::instance().isVisible());
+    }
+
+    void editCommands_actOnTheFocusedField()
+    {
+        PrintingWnd& window = PrintingWnd::instance();
+        activate(window);
+        auto& field = window.control<platform::EditField>(QStringLiteral("Field"));
+        field.setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("0.8125"));
+        choose("EditPaste");
+        QCOMPARE(field.text(), QStringLiteral("0.812"));
+        field.selectAll();
+        choose("EditCut");
+        QCOMPARE(field.text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.812"));
+        choose("EditUndo");
+        QCOMPARE(field.text(), QStringLiteral("0.812"));
+    }
+
+    void quit_quitsFromTheMenuAndByItsShortcutInAnyWindow_data()
+    {
+        QTest::addColumn<bool>("byShortcut");
+        QTest::addColumn<bool>("inInformationWindow");
+        QTest::newRow("menu, calculator window") << false << false;
+        QTest::newRow("Ctrl+Q, calculator window") << true << false;
+        QTest::newRow("Ctrl+Q, information window") << true << true;
+    }
+
+    void quit_quitsFromTheMenuAndByItsShortcutInAnyWindow()
+    {
+        QFETCH(bool, byShortcut);
+        QFETCH(bool, inInformationWindow);
+        activate(ControlWnd::instance());
+        platform::Window& window = inInformationWindow ? static_cast<platform::Window&>(Qwindow::instance())
+                                                       : ControlWnd::instance();
+        activate(window);
+        const int status = test::runEventLoop([&] {
+            if (byShortcut)
+                QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+            else
+                choose("FileQuit");
+        });
+        QCOMPARE(status, 0);
+    }
+};
+
+QUORVEL_GUI_TEST_MAIN(TestMenu)
+#include "tst_menu.moc"
