@@ -19,7 +19,8 @@ void nameTheProgram()
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    // Not the display name, which Qt would append to every window title.
+    platform::setProgramName(QStringLiteral("Quorvel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), QIcon(QStringLiteral(":/icons/quorvel.svg"))));

@@ -6,6 +6,8 @@
 #include "platform/text/Format.h"
 #include "platform/text/Val.h"
 
+#include <cmath>
+
 namespace quorvel::calc {
 namespace {
 
@@ -48,8 +50,13 @@ Outcome fromLengthChange(double a, double b)
 
 Outcome fromModifiedReliability(double a, double ab)
 {
-    if (ab < 1.0 && a < 1.0)
-        return {Outcome::Kind::SetLengthChange, Format(lengthChange(a, ab), "##.00")};
+    if (ab < 1.0 && a < 1.0) {
+        // A reliability within a rounding step of 0 (far below anything that can be typed) would need
+        // an infinite change; that is out of range, not a number to show.
+        const double b = lengthChange(a, ab);
+        if (std::isfinite(b))
+            return {Outcome::Kind::SetLengthChange, Format(b, "##.00")};
+    }
     return message(modifiedReliabilityOutOfRange);
 }
 

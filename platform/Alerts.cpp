@@ -3,6 +3,8 @@
 
 #include "platform/Alerts.h"
 
+#include "platform/Runtime.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -15,8 +17,8 @@ int g_beeps = 0;
 
 void MsgBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Information, programName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -10,6 +10,15 @@
 #include <iostream>
 
 namespace quorvel::platform {
+namespace {
+
+QString& programNameSlot()
+{
+    static QString name;
+    return name;
+}
+
+} // namespace
 
 Runtime::Runtime(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
 {
@@ -26,6 +35,17 @@ int Runtime::Run()
     return QApplication::exec();
 }
 
+void setProgramName(const QString& name)
+{
+    programNameSlot() = name;
+}
+
+QString programName()
+{
+    const QString& name = programNameSlot();
+    return name.isEmpty() ? QCoreApplication::applicationName() : name;
+}
+
 void Quit(int status)
 {
     QCoreApplication::exit(status);
@@ -33,7 +53,7 @@ void Quit(int status)
 
 void reportUnhandledException() noexcept
 {
-    const auto program = QCoreApplication::applicationName().toStdString();
+    const auto program = programName().toStdString();
     try {
         throw;
     } catch (const std::exception& error) {

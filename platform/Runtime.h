@@ -6,6 +6,8 @@
 #include <QtCore/qglobal.h>
 #include <memory>
 
+class QString;
+
 class QApplication;
 
 namespace quorvel::platform {
@@ -25,6 +27,10 @@ public:
 private:
     std::unique_ptr<QApplication> m_application;
 };
+
+// The program's name as its user knows it: the title of message boxes and the prefix of error reports.
+void setProgramName(const QString& name);
+QString programName();
 
 // Ends the event loop with the given exit status. Closing the last window does not end it: only this.
 void Quit(int status = 0);

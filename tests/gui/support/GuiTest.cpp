@@ -5,6 +5,7 @@
 
 #include "app/Startup.h"
 #include "platform/Application.h"
+#include "platform/Runtime.h"
 #include "platform/Window.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ void prepareEnvironment()
 void nameProgram()
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    platform::setProgramName(QStringLiteral("Quorvel"));
 }
 
 void registerApplication()
