@@ -9,46 +9,68 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
 #include <algorithm>
 
 namespace quorvel::platform {
-namespace {
 
-// QLineEdit's own limit for "no limit".
-constexpr int unlimited = 32767;
+// Holds what the user types, pastes or drops to the field's limit, as a maximum length would, but
+// leaves alone a longer text that the program set: the user may shorten it or replace it, and whatever
+// an edit inserts is cut so that the text ends up no longer than the limit, or refused when the text
+// is already longer. QLineEdit's own maximum length would cut the program's text too.
+class TypingLimit : public QValidator
+{
+public:
+    explicit TypingLimit(EditField& field) : QValidator(&field), m_field(field) {}
 
-} // namespace
+    State validate(QString& input, int& position) const override
+    {
+        const QString& before = m_field.m_shownText;
+        if (m_field.m_settingText || m_field.m_limit <= 0 || input.size() <= m_field.m_limit)
+            return Acceptable;
+        // The edit replaced the middle of the old text with the middle of the new one.
+        qsizetype prefix = 0;
+        while (prefix < before.size() && prefix < input.size() && before[prefix] == input[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < before.size() - prefix && suffix < input.size() - prefix &&
+               before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+            ++suffix;
+        const qsizetype kept = prefix + suffix;
+        const qsizetype inserted = input.size() - prefix - suffix;
+        const qsizetype room = std::max<qsizetype>(0, m_field.m_limit - kept);
+        if (inserted <= room)
+            return Acceptable;
+        input.remove(prefix + room, inserted - room);
+        position = static_cast<int>(std::min<qsizetype>(position, prefix + room));
+        return Acceptable;
+    }
+
+private:
+    EditField& m_field;
+};
 
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textEdited, this, &EditField::keepUserWithinLimit);
-    connect(this, &QLineEdit::textChanged, this, &EditField::updateToolTip);
+    setValidator(new TypingLimit(*this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_shownText = text;
+        updateToolTip();
+    });
 }
 
-// QLineEdit's maximum length cuts every text, the program's too. So the maximum follows the text: it
-// is the limit, or the length of a longer text the program set, and shrinks as the user shortens it.
 void EditField::setText(const QString& text)
 {
-    const int limit = m_limit > 0 ? m_limit : unlimited;
-    setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    m_settingText = true;
     QLineEdit::setText(text);
+    m_settingText = false;
+    // A text wider than the field shows its beginning.
     setCursorPosition(0);
 }
 
 void EditField::setLimitText(int limit)
 {
     m_limit = limit;
-    setMaxLength(std::max(limit > 0 ? limit : unlimited, static_cast<int>(text().size())));
-}
-
-void EditField::keepUserWithinLimit()
-{
-    const int wanted = std::max(m_limit > 0 ? m_limit : unlimited, static_cast<int>(text().size()));
-    if (maxLength() == wanted)
-        return;
-    const int cursor = cursorPosition();
-    setMaxLength(wanted);
-    setCursorPosition(cursor);
 }
 
 void EditField::onKeyDown(KeyDownHandler handler)

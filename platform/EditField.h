@@ -34,10 +34,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void keepUserWithinLimit();
+    friend class TypingLimit;
     void updateToolTip();
 
     int m_limit = 0;
+    bool m_settingText = false;
+    QString m_shownText; // the text before the edit being checked
     KeyDownHandler m_keyDown;
 };
 
