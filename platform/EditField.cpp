@@ -17,7 +17,8 @@ namespace quorvel::platform {
 // Holds what the user types, pastes or drops to the field's limit, as a maximum length would, but
 // leaves alone a longer text that the program set: the user may shorten it or replace it, and whatever
 // an edit inserts is cut so that the text ends up no longer than the limit, or refused when the text
-// is already longer. QLineEdit's own maximum length would cut the program's text too.
+// is already longer. Undo and redo may bring back any text the field showed since the program set it.
+// QLineEdit's own maximum length would cut the program's text too.
 class TypingLimit : public QValidator
 {
 public:
@@ -25,24 +26,24 @@ public:
 
     State validate(QString& input, int& position) const override
     {
-        const QString& before = m_field.m_shownText;
-        if (m_field.m_settingText || m_field.m_limit <= 0 || input.size() <= m_field.m_limit)
+        if (m_field.m_settingText || m_field.m_limit <= 0 || input.size() <= m_field.m_limit ||
+            m_field.m_longTextsShown.contains(input))
             return Acceptable;
-        // The edit replaced the middle of the old text with the middle of the new one.
-        qsizetype prefix = 0;
-        while (prefix < before.size() && prefix < input.size() && before[prefix] == input[prefix])
-            ++prefix;
+        // An edit leaves the cursor after what it inserted, and the old text after the cursor as it was.
+        const QString& before = m_field.m_shownText;
         qsizetype suffix = 0;
-        while (suffix < before.size() - prefix && suffix < input.size() - prefix &&
+        while (suffix < input.size() - position && suffix < before.size() &&
                before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
             ++suffix;
-        const qsizetype kept = prefix + suffix;
+        qsizetype prefix = 0;
+        while (prefix < position && prefix < before.size() - suffix && before[prefix] == input[prefix])
+            ++prefix;
         const qsizetype inserted = input.size() - prefix - suffix;
-        const qsizetype room = std::max<qsizetype>(0, m_field.m_limit - kept);
-        if (inserted <= room)
-            return Acceptable;
-        input.remove(prefix + room, inserted - room);
-        position = static_cast<int>(std::min<qsizetype>(position, prefix + room));
+        const qsizetype room = std::max<qsizetype>(0, m_field.m_limit - (prefix + suffix));
+        if (inserted > room) {
+            input.remove(prefix + room, inserted - room);
+            position = static_cast<int>(prefix + room);
+        }
         return Acceptable;
     }
 
@@ -55,6 +56,8 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent)
     setValidator(new TypingLimit(*this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_shownText = text;
+        if (m_limit > 0 && text.size() > m_limit)
+            m_longTextsShown.insert(text);
         updateToolTip();
     });
 }
@@ -62,6 +65,7 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent)
 void EditField::setText(const QString& text)
 {
     m_settingText = true;
+    m_longTextsShown.clear();
     QLineEdit::setText(text);
     m_settingText = false;
     // A text wider than the field shows its beginning.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QSet>
 #include <functional>
 
 namespace quorvel::platform {
@@ -39,7 +40,8 @@ private:
 
     int m_limit = 0;
     bool m_settingText = false;
-    QString m_shownText; // the text before the edit being checked
+    QString m_shownText;            // the text before the edit being checked
+    QSet<QString> m_longTextsShown; // texts over the limit shown since the program set one
     KeyDownHandler m_keyDown;
 };
 

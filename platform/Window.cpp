@@ -19,6 +19,23 @@
 #include <QVBoxLayout>
 
 namespace quorvel::platform {
+namespace {
+
+// The program's windows, the most recently active first.
+QList<QPointer<Window>>& activationOrder()
+{
+    static QList<QPointer<Window>> windows;
+    return windows;
+}
+
+void noteActivated(Window* window)
+{
+    auto& order = activationOrder();
+    order.removeIf([window](const QPointer<Window>& entry) { return entry.isNull() || entry == window; });
+    order.prepend(window);
+}
+
+} // namespace
 
 Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
 {
@@ -72,7 +89,23 @@ void Window::Show()
 void Window::Hide()
 {
     m_showPending = false;
+    const bool wasActive = isActiveWindow();
     hide();
+    if (wasActive)
+        activateWindowBehind();
+}
+
+// Hiding the front window brings the one behind it to the front, as a window manager would; without
+// one, no window would have the keyboard.
+void Window::activateWindowBehind()
+{
+    for (const QPointer<Window>& window : activationOrder()) {
+        if (window && window != this && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
 }
 
 void Window::destroyAll()
@@ -201,8 +234,10 @@ void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handl
 
 bool Window::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        noteActivated(this);
         runHandler([this] { Activate(); });
+    }
     return QWidget::event(event);
 }
 

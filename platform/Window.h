@@ -119,6 +119,7 @@ private:
     void construct();
     bool isClosed() const { return m_closed; }
     void showWhenIdle();
+    void activateWindowBehind();
     void placeOnFirstShow();
     void installMenuBar();
 

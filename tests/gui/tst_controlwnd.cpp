@@ -1,0 +1,768 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "app/Menu.h"
+#include "calc/Calculation.h"
+#include "platform/Alerts.h"
+#include "platform/Canvas.h"
+#include "platform/EditField.h"
+#include "platform/MenuDispatch.h"
+#include "platform/MenuItem.h"
+#include "platform/PushButton.h"
+#include "platform/StaticText.h"
+#include "support/GuiTest.h"
+#include "windows/AboutWnd.h"
+#include "windows/ControlWnd.h"
+#include "windows/Qwindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <array>
+
+using namespace quorvel;
+using platform::EditField;
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The three number fields, in tab order.
+enum FieldIndex { A, B, AB };
+constexpr std::array fieldNames{"AFld", "BFld", "ABFld"};
+
+EditField& field(int index)
+{
+    return ControlWnd::instance().control<EditField>(QString::fromLatin1(fieldNames.at(index)));
+}
+
+platform::PushButton& button(const char* name)
+{
+    return ControlWnd::instance().control<platform::PushButton>(QString::fromLatin1(name));
+}
+
+void click(QWidget& widget)
+{
+    QTest::mouseClick(&widget, Qt::LeftButton);
+}
+
+// A, B and AB, as the fields show them.
+QStringList fieldTexts()
+{
+    return {field(A).text(), field(B).text(), field(AB).text()};
+}
+
+// Types into the three fields, AB before B: a key in AB empties B.
+void fill(const QString& a, const QString& b, const QString& ab)
+{
+    QTest::keyClicks(&field(A), a);
+    QTest::keyClicks(&field(AB), ab);
+    QTest::keyClicks(&field(B), b);
+}
+
+// The message boxes seen since the last look, each as "title: text [buttons]".
+QStringList boxesSeen()
+{
+    QStringList seen;
+    for (const test::SeenBox& box : test::ModalWatch::instance().take())
+        seen.append(
+            QStringLiteral("%1: %2 [%3]").arg(box.title, box.text, box.buttons.join(QLatin1Char('/'))));
+    return seen;
+}
+
+QStringList oneBox(const QString& text)
+{
+    return {QStringLiteral("Quorvel: %1 [OK]").arg(text)};
+}
+
+QString focusName()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+// Keys typed on the keyboard go to the widget with the focus.
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+void typeOnKeyboard(const QString& text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+// A window appears once the handler that made it has returned; then it takes the focus.
+bool cameUpActive(QWidget* window)
+{
+    return QTest::qWaitFor([window] { return window->isVisible(); }) && QTest::qWaitForWindowActive(window);
+}
+
+QString accessible(QWidget& widget, QAccessible::Text what)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
+    return face ? face->text(what) : QString();
+}
+
+} // namespace
+
+class TestControlWnd : public QObject
+{
+    Q_OBJECT
+
+    int m_beeps = 0;
+
+    int beeps() const { return platform::beepCount() - m_beeps; }
+
+private Q_SLOTS:
+    void initTestCase() { test::registerApplication(); }
+
+    void init()
+    {
+        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        m_beeps = platform::beepCount();
+    }
+
+    void cleanup()
+    {
+        QVERIFY(test::resetWindows().isEmpty());
+        QApplication::clipboard()->clear();
+    }
+
+    // What it shows
+
+    void showsItsTitleLabelsAndButtons()
+    {
+        ControlWnd& window = ControlWnd::instance();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel"));
+        QCOMPARE(field(A).parentWidget()->size(), QSize(500, 400));
+        const auto label = [&window](const char* name) {
+            return window.control<platform::StaticText>(QString::fromLatin1(name)).text();
+        };
+        QCOMPARE(label("StaticText1"), QStringLiteral("Reliability of original test"));
+        QCOMPARE(label("StaticText2"), QStringLiteral("Proportional change in test length (.01 - 100)"));
+        QCOMPARE(label("StaticText3"), QStringLiteral("Reliability of modified test"));
+        QCOMPARE(label("copyright"), QStringLiteral("\u00a9 2026 the Quorvel authors"));
+        QCOMPARE(button("CalcBtn").text(), QStringLiteral("Calculate"));
+        QCOMPARE(button("ClearBtn").text(), QStringLiteral("Clear"));
+        QCOMPARE(fieldTexts(), QStringList({QString(), QString(), QString()}));
+    }
+
+    // Calculate
+
+    void calculate_fillsTheMissingValue_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<int>("computed");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* name, const char* a, const char* b, const char* ab,
+                            FieldIndex computed, const char* result) {
+            QTest::newRow(name) << QString::fromLatin1(a) << QString::fromLatin1(b) << QString::fromLatin1(ab)
+                                << int(computed) << QString::fromLatin1(result);
+        };
+        row("AB: doubled length", ".5", "2", "", AB, ".6667");
+        row("AB: tripled length", ".6", "3", "", AB, ".8182");
+        row("AB: halved length", ".8", ".5", "", AB, ".6667");
+        row("AB: smallest reliability", ".005", "2", "", AB, ".0100");
+        row("AB: largest reliability", ".995", ".5", "", AB, ".9900");
+        row("AB: largest change", ".8", "100", "", AB, ".9975");
+        row("AB: recomputed when all three are filled", ".5", "2", ".9", AB, ".6667");
+        row("B: longer test", ".8", "", ".9", B, "2.25");
+        row("B: shorter test", ".8", "", ".5", B, ".25");
+        row("B: same reliability", ".7", "", ".7", B, "1.00");
+        row("B: large change", ".1", "", ".99", B, "891.00");
+        row("B: largest change", ".005", "", ".995", B, "39601.00");
+        row("B: small change", ".9", "", ".3", B, ".05");
+    }
+
+    void calculate_fillsTheMissingValue()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, ab);
+        QFETCH(int, computed);
+        QFETCH(QString, result);
+        fill(a, b, ab);
+        click(button("CalcBtn"));
+        QStringList expected{a, b, ab};
+        expected[computed] = result;
+        QCOMPARE(fieldTexts(), expected);
+        QCOMPARE(boxesSeen(), QStringList());
+        QCOMPARE(beeps(), 0);
+    }
+
+    void longResult_isShownWholeFromItsBeginning_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("6 characters")
+            << QStringLiteral(".1") << QStringLiteral(".99") << QStringLiteral("891.00");
+        QTest::newRow("8 characters")
+            << QStringLiteral(".005") << QStringLiteral(".995") << QStringLiteral("39601.00");
+    }
+
+    void longResult_isShownWholeFromItsBeginning()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, ab);
+        QFETCH(QString, result);
+        fill(a, {}, ab);
+        click(button("CalcBtn"));
+        QCOMPARE(field(B).text(), result);
+        QCOMPARE(field(B).cursorPosition(), 0);
+    }
+
+    void resultWiderThanTheField_isItsTooltip_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("wider: whole text") << QStringLiteral(".005") << QStringLiteral(".995")
+                                           << QStringLiteral("39601.00") << QStringLiteral("39601.00");
+        QTest::newRow("fits: no tooltip")
+            << QStringLiteral(".8") << QStringLiteral(".9") << QStringLiteral("2.25") << QString();
+    }
+
+    void resultWiderThanTheField_isItsTooltip()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, ab);
+        QFETCH(QString, b);
+        QFETCH(QString, tooltip);
+        fill(a, {}, ab);
+        click(button("CalcBtn"));
+        QCOMPARE(field(B).text(), b);
+        QCOMPARE(field(B).toolTip(), tooltip);
+    }
+
+    void calculateAgainAfterALargeChange_refusesTheChange()
+    {
+        fill(QStringLiteral(".1"), {}, QStringLiteral(".99"));
+        click(button("CalcBtn"));
+        QCOMPARE(field(B).text(), QStringLiteral("891.00"));
+        click(button("CalcBtn"));
+        QCOMPARE(boxesSeen(), oneBox(qs(calc::lengthChangeOutOfRange)));
+        QCOMPARE(fieldTexts(),
+                 QStringList({QStringLiteral(".1"), QStringLiteral("891.00"), QStringLiteral(".99")}));
+    }
+
+    void newModifiedReliabilityAfterAResult_nextCalculateComputesTheChange()
+    {
+        fill(QStringLiteral(".5"), QStringLiteral("2"), {});
+        click(button("CalcBtn"));
+        QCOMPARE(field(AB).text(), QStringLiteral(".6667"));
+        QTest::keyClick(&field(AB), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&field(AB), QStringLiteral(".8"));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), QString(), QStringLiteral(".8")}));
+        click(button("CalcBtn"));
+        QCOMPARE(fieldTexts(),
+                 QStringList({QStringLiteral(".5"), QStringLiteral("4.00"), QStringLiteral(".8")}));
+        QCOMPARE(boxesSeen(), QStringList());
+    }
+
+    // Messages
+
+    void unusableInput_showsOneMessageAndKeepsTheFields_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("expectedBeeps");
+        const auto row = [](const char* name, const char* a, const char* b, const char* ab,
+                            std::string_view text, int beeps) {
+            QTest::newRow(name) << QString::fromLatin1(a) << QString::fromLatin1(b) << QString::fromLatin1(ab)
+                                << qs(text) << beeps;
+        };
+        row("change above 100", ".5", "150", "", calc::lengthChangeOutOfRange, 0);
+        row("reliability 1 with a change", "1", "2", "", calc::currentReliabilityOutOfRange, 0);
+        row("reliability 1 with a modified reliability", "1", "", ".5", calc::modifiedReliabilityOutOfRange,
+            0);
+        row("both out of range: the change is named", "1.5", "150", "", calc::lengthChangeOutOfRange, 0);
+        row("all empty", "", "", "", calc::missingInput, 1);
+        row("only the reliability", ".5", "", "", calc::missingInput, 1);
+        row("no reliability", "", "2", ".5", calc::missingInput, 1);
+    }
+
+    void unusableInput_showsOneMessageAndKeepsTheFields()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, ab);
+        QFETCH(QString, message);
+        QFETCH(int, expectedBeeps);
+        fill(a, b, ab);
+        click(button("CalcBtn"));
+        QCOMPARE(boxesSeen(), oneBox(message));
+        QCOMPARE(fieldTexts(), QStringList({a, b, ab}));
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
+    // The key filter
+
+    void acceptedKeys_goInSilently_data()
+    {
+        QTest::addColumn<int>("typedInto");
+        QTest::addColumn<QString>("keys");
+        for (const int index : {A, B, AB}) {
+            const auto row = [index](const char* what, const char* keys) {
+                QTest::addRow("%s: %s", fieldNames[index], what) << index << QString::fromLatin1(keys);
+            };
+            row("digits 0-4", "01234");
+            row("digits 5-9", "56789");
+            row("point and slash", "3/4.");
+            row("several points", "1.2.3");
+        }
+    }
+
+    void acceptedKeys_goInSilently()
+    {
+        QFETCH(int, typedInto);
+        QFETCH(QString, keys);
+        QTest::keyClicks(&field(typedInto), keys);
+        QCOMPARE(field(typedInto).text(), keys);
+        QCOMPARE(beeps(), 0);
+    }
+
+    void backspace_deletesSilently()
+    {
+        QTest::keyClicks(&field(A), QStringLiteral(".75"));
+        QTest::keyClick(&field(A), Qt::Key_Backspace);
+        QCOMPARE(field(A).text(), QStringLiteral(".7"));
+        QCOMPARE(beeps(), 0);
+    }
+
+    void refusedKey_beepsAndKeepsText_data()
+    {
+        QTest::addColumn<int>("typedInto");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        for (const int index : {A, B, AB}) {
+            const auto row = [index](const char* what, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+                QTest::addRow("%s: %s", fieldNames[index], what) << index << key << modifiers;
+            };
+            row("minus", Qt::Key_Minus);
+            row("plus", Qt::Key_Plus);
+            row("comma", Qt::Key_Comma);
+            row("letter e", Qt::Key_E);
+            row("space", Qt::Key_Space);
+            row("Return", Qt::Key_Return);
+            row("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier);
+            row("Escape", Qt::Key_Escape);
+            row("Left", Qt::Key_Left);
+            row("Right", Qt::Key_Right);
+            row("Up", Qt::Key_Up);
+            row("Down", Qt::Key_Down);
+            row("forward Delete", Qt::Key_Delete);
+        }
+    }
+
+    void refusedKey_beepsAndKeepsText()
+    {
+        QFETCH(int, typedInto);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QTest::keyClicks(&field(typedInto), QStringLiteral("12"));
+        QTest::keyClick(&field(typedInto), key, modifiers);
+        QCOMPARE(field(typedInto).text(), QStringLiteral("12"));
+        QCOMPARE(field(typedInto).cursorPosition(), 2);
+        QCOMPARE(beeps(), 1);
+    }
+
+    void shiftedKey_beepsOnceNotForShift()
+    {
+        QTest::keyClick(&field(A), Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(field(A).text(), QString());
+        QCOMPARE(beeps(), 1);
+    }
+
+    void keyWithCtrl_isNotFiltered_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Ctrl+A") << Qt::Key_A;
+        QTest::newRow("Ctrl+C") << Qt::Key_C;
+        QTest::newRow("Ctrl+Left") << Qt::Key_Left;
+    }
+
+    void keyWithCtrl_isNotFiltered()
+    {
+        QFETCH(Qt::Key, key);
+        QTest::keyClicks(&field(A), QStringLiteral(".5"));
+        QTest::keyClick(&field(A), key, Qt::ControlModifier);
+        QCOMPARE(field(A).text(), QStringLiteral(".5"));
+        QCOMPARE(beeps(), 0);
+    }
+
+    void typingIntoAOrB_emptiesNoOtherField_data()
+    {
+        QTest::addColumn<int>("typedInto");
+        for (const int index : {A, B})
+            QTest::newRow(fieldNames[index]) << index;
+    }
+
+    void typingIntoAOrB_emptiesNoOtherField()
+    {
+        QFETCH(int, typedInto);
+        fill(QStringLiteral(".5"), QStringLiteral("2"), QStringLiteral(".9"));
+        QTest::keyClick(&field(typedInto), Qt::Key_1);
+        QStringList expected{QStringLiteral(".5"), QStringLiteral("2"), QStringLiteral(".9")};
+        expected[typedInto] += QLatin1Char('1');
+        QCOMPARE(fieldTexts(), expected);
+    }
+
+    void anyKeyIntoAB_emptiesB_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<int>("expectedBeeps");
+        QTest::newRow("digit") << Qt::Key_7 << QStringLiteral("7") << 0;
+        QTest::newRow("point") << Qt::Key_Period << QStringLiteral(".") << 0;
+        QTest::newRow("Backspace") << Qt::Key_Backspace << QString() << 0;
+        QTest::newRow("Tab") << Qt::Key_Tab << QString() << 0;
+        QTest::newRow("refused letter") << Qt::Key_X << QString() << 1;
+        QTest::newRow("refused Escape") << Qt::Key_Escape << QString() << 1;
+    }
+
+    void anyKeyIntoAB_emptiesB()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, ab);
+        QFETCH(int, expectedBeeps);
+        fill(QStringLiteral(".5"), QStringLiteral("2"), {});
+        QTest::keyClick(&field(AB), key);
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), QString(), ab}));
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
+    // How much goes in
+
+    void typing_stopsAtFiveCharacters_data()
+    {
+        QTest::addColumn<int>("typedInto");
+        for (const int index : {A, B, AB})
+            QTest::newRow(fieldNames[index]) << index;
+    }
+
+    void typing_stopsAtFiveCharacters()
+    {
+        QFETCH(int, typedInto);
+        QTest::keyClicks(&field(typedInto), QStringLiteral("1234567"));
+        QCOMPARE(field(typedInto).text(), QStringLiteral("12345"));
+    }
+
+    void pasting_keepsTheFirstFiveCharacters_data()
+    {
+        QTest::addColumn<bool>("overAResult");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("into an empty field")
+            << false << QStringLiteral("123456789") << QStringLiteral("12345");
+        QTest::newRow("into an empty field, ending in .00")
+            << false << QStringLiteral("100.00") << QStringLiteral("100.0");
+        QTest::newRow("over a longer result")
+            << true << QStringLiteral("123456789") << QStringLiteral("12345");
+        QTest::newRow("over a longer result, ending in .00 as it does")
+            << true << QStringLiteral("100.00") << QStringLiteral("100.0");
+    }
+
+    // The result 39601.00 is longer than what can be typed; selected whole, it is replaced by the paste.
+    void pasting_keepsTheFirstFiveCharacters()
+    {
+        QFETCH(bool, overAResult);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        if (overAResult) {
+            fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
+            click(button("CalcBtn"));
+            QCOMPARE(field(B).text(), QStringLiteral("39601.00"));
+        }
+        QApplication::clipboard()->setText(pasted);
+        click(field(B));
+        QTest::keyClick(&field(B), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&field(B), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field(B).text(), shown);
+    }
+
+    void undoAfterReplacingALongerResult_bringsItBackWhole()
+    {
+        fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
+        click(button("CalcBtn"));
+        click(field(B));
+        QTest::keyClick(&field(B), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&field(B), Qt::Key_1);
+        QCOMPARE(field(B).text(), QStringLiteral("1"));
+        QTest::keyClick(&field(B), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field(B).text(), QStringLiteral("39601.00"));
+    }
+
+    // Clear
+
+    void clear_emptiesTheFieldsAndFocusesA_data()
+    {
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("filled") << true;
+        QTest::newRow("already empty") << false;
+    }
+
+    void clear_emptiesTheFieldsAndFocusesA()
+    {
+        QFETCH(bool, filled);
+        if (filled)
+            fill(QStringLiteral(".5"), QStringLiteral("2"), QStringLiteral(".9"));
+        click(field(AB));
+        QCOMPARE(focusName(), QStringLiteral("ABFld"));
+        click(button("ClearBtn"));
+        QCOMPARE(fieldTexts(), QStringList({QString(), QString(), QString()}));
+        QCOMPARE(focusName(), QStringLiteral("AFld"));
+        QCOMPARE(boxesSeen(), QStringList());
+        QCOMPARE(beeps(), 0);
+    }
+
+    // The keyboard alone
+
+    void tab_movesThroughTheFieldsToCalculate()
+    {
+        click(field(A));
+        QStringList visited{focusName()};
+        for (int i = 0; i < 3; ++i) {
+            press(Qt::Key_Tab);
+            visited.append(focusName());
+        }
+        QCOMPARE(visited, QStringList({QStringLiteral("AFld"), QStringLiteral("BFld"),
+                                       QStringLiteral("ABFld"), QStringLiteral("CalcBtn")}));
+        QCOMPARE(beeps(), 0);
+    }
+
+    void spaceOnCalculate_calculates()
+    {
+        click(field(A));
+        typeOnKeyboard(QStringLiteral(".8"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        typeOnKeyboard(QStringLiteral(".9"));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("CalcBtn"));
+        press(Qt::Key_Space);
+        QCOMPARE(fieldTexts(),
+                 QStringList({QStringLiteral(".8"), QStringLiteral("2.25"), QStringLiteral(".9")}));
+        QCOMPARE(boxesSeen(), QStringList());
+    }
+
+    void returnOrEscape_beepsAndDoesNotCalculate_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+        QTest::newRow("Escape") << Qt::Key_Escape;
+    }
+
+    void returnOrEscape_beepsAndDoesNotCalculate()
+    {
+        QFETCH(Qt::Key, key);
+        QTest::keyClicks(&field(A), QStringLiteral(".5"));
+        click(field(B));
+        typeOnKeyboard(QStringLiteral("2"));
+        press(key);
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), QStringLiteral("2"), QString()}));
+        QCOMPARE(boxesSeen(), QStringList());
+        QCOMPARE(beeps(), 1);
+    }
+
+    void returnOrEscapeOnTheFocusedButton_doesNotCalculate_data()
+    {
+        returnOrEscape_beepsAndDoesNotCalculate_data();
+    }
+
+    void returnOrEscapeOnTheFocusedButton_doesNotCalculate()
+    {
+        QFETCH(Qt::Key, key);
+        QTest::keyClicks(&field(A), QStringLiteral(".8"));
+        QTest::keyClicks(&field(AB), QStringLiteral(".9"));
+        click(field(AB));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("CalcBtn"));
+        press(key);
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".8"), QString(), QStringLiteral(".9")}));
+        QCOMPARE(boxesSeen(), QStringList());
+    }
+
+    void clickOnCalculate_leavesTheFocusInTheField()
+    {
+        QTest::keyClicks(&field(A), QStringLiteral(".5"));
+        click(field(B));
+        typeOnKeyboard(QStringLiteral("2"));
+        click(button("CalcBtn"));
+        QCOMPARE(field(AB).text(), QStringLiteral(".6667"));
+        QCOMPARE(focusName(), QStringLiteral("BFld"));
+    }
+
+    // Accessibility
+
+    void fields_areNamedByTheirLabels_data()
+    {
+        QTest::addColumn<int>("named");
+        QTest::addColumn<QString>("labelName");
+        QTest::newRow(fieldNames[A]) << int(A) << QStringLiteral("StaticText1");
+        QTest::newRow(fieldNames[B]) << int(B) << QStringLiteral("StaticText2");
+        QTest::newRow(fieldNames[AB]) << int(AB) << QStringLiteral("StaticText3");
+    }
+
+    void fields_areNamedByTheirLabels()
+    {
+        QFETCH(int, named);
+        QFETCH(QString, labelName);
+        const QString label = ControlWnd::instance().control<platform::StaticText>(labelName).text();
+        QVERIFY(!label.isEmpty());
+        QCOMPARE(accessible(field(named), QAccessible::Name), label);
+    }
+
+    void buttons_areNamedByTheirCaptions()
+    {
+        QCOMPARE(accessible(button("CalcBtn"), QAccessible::Name), QStringLiteral("Calculate"));
+        QCOMPARE(accessible(button("ClearBtn"), QAccessible::Name), QStringLiteral("Clear"));
+    }
+
+    void informationBadge_isNamedAndDescribed()
+    {
+        auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        QVERIFY(!accessible(badge, QAccessible::Name).isEmpty());
+        const QString description = accessible(badge, QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("information"), Qt::CaseInsensitive),
+                 qPrintable(description));
+        QVERIFY2(description.contains(QStringLiteral("formula"), Qt::CaseInsensitive),
+                 qPrintable(description));
+    }
+
+    // The information window
+
+    void badgeClick_showsTheInformationWindow()
+    {
+        QVERIFY(!Qwindow::exists());
+        click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
+        QVERIFY(Qwindow::exists());
+        QVERIFY(cameUpActive(&Qwindow::instance()));
+    }
+
+    void badgeClickAgain_showsTheSameInformationWindow()
+    {
+        auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        click(badge);
+        Qwindow* first = &Qwindow::instance();
+        QVERIFY(cameUpActive(first));
+        QTest::keyClick(first, Qt::Key_Escape);
+        QVERIFY(!first->isVisible());
+        click(badge);
+        QCOMPARE(&Qwindow::instance(), first);
+        QVERIFY(first->isVisible());
+    }
+
+    // The About window and the menu
+
+    void activatingTheCalculator_hidesTheAboutWindow()
+    {
+        AboutWnd& about = AboutWnd::instance();
+        about.Show();
+        QVERIFY(cameUpActive(&about));
+        ControlWnd::instance().Show();
+        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        QVERIFY(!about.isVisible());
+    }
+
+    void menuForTheCalculator_disablesControlAndEnablesAbout()
+    {
+        platform::updateMenuItems(Menu::instance());
+        QVERIFY(!ControlMenuItem().isEnabled());
+        QVERIFY(AboutMenuItem().isEnabled());
+        QVERIFY(AboutMentavo().isEnabled());
+    }
+
+    void aboutCommand_showsTheAboutWindowUntilTheCalculatorIsActivated_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem");
+        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo");
+    }
+
+    void aboutCommand_showsTheAboutWindowUntilTheCalculatorIsActivated()
+    {
+        QFETCH(QString, item);
+        platform::updateMenuItems(Menu::instance());
+        Menu::instance().Lookup(item)->action()->trigger();
+        AboutWnd& about = AboutWnd::instance();
+        QVERIFY(cameUpActive(&about));
+        ControlWnd::instance().Show();
+        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        QVERIFY(!about.isVisible());
+    }
+
+    void aboutWindowActive_onlyTheWindowMenuItemShowsIt_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem") << true;
+        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo") << false;
+    }
+
+    void aboutWindowActive_onlyTheWindowMenuItemShowsIt()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, enabled);
+        AboutWnd& about = AboutWnd::instance();
+        about.Show();
+        QVERIFY(cameUpActive(&about));
+        platform::updateMenuItems(Menu::instance());
+        platform::MenuItem& chosen = *Menu::instance().Lookup(item);
+        QCOMPARE(chosen.isEnabled(), enabled);
+        chosen.action()->trigger();
+        QCOMPARE(&AboutWnd::instance(), &about);
+        QVERIFY(about.isVisible());
+        QVERIFY(!ControlWnd::instance().isActiveWindow());
+    }
+
+    void informationWindowActive_aboutCommandsDoNothing_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem");
+        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo");
+    }
+
+    void informationWindowActive_aboutCommandsDoNothing()
+    {
+        QFETCH(QString, item);
+        click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
+        QVERIFY(cameUpActive(&Qwindow::instance()));
+        platform::updateMenuItems(Menu::instance());
+        Menu::instance().Lookup(item)->action()->trigger();
+        QVERIFY(!AboutWnd::exists() || !AboutWnd::instance().isVisible());
+        QVERIFY(Qwindow::instance().isActiveWindow());
+    }
+
+    // Closing
+
+    void closingTheCalculator_quitsWithStatusZero_data()
+    {
+        QTest::addColumn<bool>("informationOpen");
+        QTest::newRow("information window closed") << false;
+        QTest::newRow("information window open") << true;
+    }
+
+    void closingTheCalculator_quitsWithStatusZero()
+    {
+        QFETCH(bool, informationOpen);
+        if (informationOpen)
+            click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
+        QCOMPARE(Qwindow::exists(), informationOpen);
+        QCOMPARE(test::runEventLoop([] { ControlWnd::instance().close(); }), 0);
+        QVERIFY(!ControlWnd::exists());
+    }
+};
+
+QUORVEL_GUI_TEST_MAIN(TestControlWnd)
+#include "tst_controlwnd.moc"
