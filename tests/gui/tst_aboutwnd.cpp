@@ -11,12 +11,6 @@ using namespace quorvel;
 
 namespace {
 
-// A window appears once the handler that made it has returned; then it takes the focus.
-bool cameUpActive(QWidget* window)
-{
-    return QTest::qWaitFor([window] { return window->isVisible(); }) && QTest::qWaitForWindowActive(window);
-}
-
 // The name of the control a click at `point` (window coordinates) lands on.
 QString controlAt(const AboutWnd& about, const QPoint& point)
 {
@@ -48,11 +42,11 @@ class TestAboutWnd : public QObject
     {
         if (calculator == Calculator::Behind) {
             m_calculatorBefore = &ControlWnd::instance();
-            if (!cameUpActive(m_calculatorBefore))
+            if (!test::cameUpActive(m_calculatorBefore))
                 return false;
         }
         AboutWnd::instance().Show();
-        return cameUpActive(&AboutWnd::instance()) &&
+        return test::cameUpActive(&AboutWnd::instance()) &&
                ControlWnd::exists() == (calculator == Calculator::Behind);
     }
 
@@ -64,7 +58,7 @@ class TestAboutWnd : public QObject
             return QStringLiteral("the About window is still visible");
         if (!ControlWnd::exists())
             return QStringLiteral("no calculator window");
-        if (!cameUpActive(&ControlWnd::instance()))
+        if (!test::cameUpActive(&ControlWnd::instance()))
             return QStringLiteral("the calculator window did not come up active");
         if (m_calculatorBefore && m_calculatorBefore != &ControlWnd::instance())
             return QStringLiteral("another calculator window came up");
@@ -94,7 +88,7 @@ private Q_SLOTS:
     void isAnUntitledDialogWithTheCopyrightLine()
     {
         AboutWnd& about = AboutWnd::instance();
-        QVERIFY(cameUpActive(&about));
+        QVERIFY(test::cameUpActive(&about));
         QCOMPARE(about.size(), QSize(391, 250));
         QCOMPARE(about.windowTitle(), QString());
         QCOMPARE(about.windowType(), Qt::Dialog);

@@ -95,12 +95,6 @@ void typeOnKeyboard(const QString& text)
     QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
-// A window appears once the handler that made it has returned; then it takes the focus.
-bool cameUpActive(QWidget* window)
-{
-    return QTest::qWaitFor([window] { return window->isVisible(); }) && QTest::qWaitForWindowActive(window);
-}
-
 QString accessible(QWidget& widget, QAccessible::Text what)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
@@ -122,7 +116,7 @@ private Q_SLOTS:
 
     void init()
     {
-        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        QVERIFY(test::cameUpActive(&ControlWnd::instance()));
         m_beeps = platform::beepCount();
     }
 
@@ -647,7 +641,7 @@ private Q_SLOTS:
         QVERIFY(!Qwindow::exists());
         click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
         QVERIFY(Qwindow::exists());
-        QVERIFY(cameUpActive(&Qwindow::instance()));
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
     }
 
     void badgeClickAgain_showsTheSameInformationWindow()
@@ -655,7 +649,7 @@ private Q_SLOTS:
         auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
         click(badge);
         Qwindow* first = &Qwindow::instance();
-        QVERIFY(cameUpActive(first));
+        QVERIFY(test::cameUpActive(first));
         QTest::keyClick(first, Qt::Key_Escape);
         QVERIFY(!first->isVisible());
         click(badge);
@@ -669,9 +663,9 @@ private Q_SLOTS:
     {
         AboutWnd& about = AboutWnd::instance();
         about.Show();
-        QVERIFY(cameUpActive(&about));
+        QVERIFY(test::cameUpActive(&about));
         ControlWnd::instance().Show();
-        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        QVERIFY(test::cameUpActive(&ControlWnd::instance()));
         QVERIFY(!about.isVisible());
     }
 
@@ -696,9 +690,9 @@ private Q_SLOTS:
         platform::updateMenuItems(Menu::instance());
         Menu::instance().Lookup(item)->action()->trigger();
         AboutWnd& about = AboutWnd::instance();
-        QVERIFY(cameUpActive(&about));
+        QVERIFY(test::cameUpActive(&about));
         ControlWnd::instance().Show();
-        QVERIFY(cameUpActive(&ControlWnd::instance()));
+        QVERIFY(test::cameUpActive(&ControlWnd::instance()));
         QVERIFY(!about.isVisible());
     }
 
@@ -716,7 +710,7 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         AboutWnd& about = AboutWnd::instance();
         about.Show();
-        QVERIFY(cameUpActive(&about));
+        QVERIFY(test::cameUpActive(&about));
         platform::updateMenuItems(Menu::instance());
         platform::MenuItem& chosen = *Menu::instance().Lookup(item);
         QCOMPARE(chosen.isEnabled(), enabled);
@@ -737,7 +731,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, item);
         click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
-        QVERIFY(cameUpActive(&Qwindow::instance()));
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
         platform::updateMenuItems(Menu::instance());
         Menu::instance().Lookup(item)->action()->trigger();
         QVERIFY(!AboutWnd::exists() || !AboutWnd::instance().isVisible());

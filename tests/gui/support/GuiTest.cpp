@@ -53,6 +53,11 @@ QList<SeenBox> resetWindows()
     return ModalWatch::instance().take();
 }
 
+bool cameUpActive(QWidget* window)
+{
+    return QTest::qWaitFor([window] { return window->isVisible(); }) && QTest::qWaitForWindowActive(window);
+}
+
 int runEventLoop(const std::function<void()>& action, int timeoutMs)
 {
     QTimer::singleShot(0, QCoreApplication::instance(), action);

@@ -23,6 +23,10 @@ void registerApplication();
 // message boxes that were seen and not taken by the test.
 QList<SeenBox> resetWindows();
 
+// Waits until the window has appeared, which happens once the handler that made it has returned, and
+// has taken the focus.
+bool cameUpActive(QWidget* window);
+
 // Runs the event loop until the program quits, after `action` ran inside it; returns the exit status,
 // or -1 when nothing quit within `timeoutMs`.
 int runEventLoop(const std::function<void()>& action, int timeoutMs = 5000);
