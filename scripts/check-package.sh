@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Quorvel authors
+# SPDX-License-Identifier: MIT
+#
+# Checks the desktop files and the Debian package of a configured build, then installs the package on
+# this machine, starts the installed program under a private Xvfb, waits for the calculator window,
+# ends the program and removes the package again.
+#   check-package.sh [BUILD_DIR]     (default build/release)
+# Needs root: it installs and removes the package `quorvel` with apt-get. A `quorvel` package already
+# installed is removed first, so that the one just built is what runs. Safe to run again.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build/release}
+
+fail() {
+    echo "check-package.sh: FAILED: $*" >&2
+    exit 1
+}
+step() { printf -- '-- %s\n' "$*"; }
+
+[[ $(id -u) -eq 0 ]] || fail "run as root: the package is installed and removed with apt-get"
+[[ -f $build/CPackConfig.cmake ]] ||
+    fail "$build is not a configured build with packaging rules (cmake -S . -B $build first)"
+build=$(cd "$build" && pwd)
+
+# --- tools, installed when missing ---
+export DEBIAN_FRONTEND=noninteractive
+declare -A tool_package=(
+    [desktop-file-validate]=desktop-file-utils [appstreamcli]=appstream [cpack]=cmake
+    [dpkg-shlibdeps]=dpkg-dev [file]=file [Xvfb]=xvfb [xdotool]=xdotool [xwininfo]=x11-utils
+)
+missing=()
+for tool in "${!tool_package[@]}"; do
+    command -v "$tool" >/dev/null || missing+=("${tool_package[$tool]}")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    step "installing ${missing[*]}"
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+app_id=$(sed -n 's/^QUORVEL_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
+[[ -n $app_id ]] || fail "QUORVEL_APP_ID is not in $build/CMakeCache.txt"
+desktop_file=$root/resources/desktop/$app_id.desktop
+metainfo_file=$root/resources/desktop/$app_id.metainfo.xml
+
+scratch=$(mktemp -d /tmp/quorvel-check-package.XXXXXX)
+xvfb_pid="" program_pid="" installed_by_us=0
+cleanup() {
+    [[ -z $program_pid ]] || kill "$program_pid" 2>/dev/null || true
+    [[ -z $xvfb_pid ]] || kill "$xvfb_pid" 2>/dev/null || true
+    if [[ $installed_by_us -eq 1 ]]; then
+        apt-get remove -y -qq quorvel >/dev/null 2>&1 || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Validators print "error:"/"warning:" (desktop-file-validate) or "E:"/"W:" (appstreamcli) lines;
+# notes, hints and pedantic remarks are allowed.
+validate_desktop() {
+    local out
+    out=$(desktop-file-validate "$1" 2>&1) || fail "desktop-file-validate $1:"$'\n'"$out"
+    if grep -E ': (error|warning): ' <<<"$out"; then
+        fail "desktop-file-validate reports errors or warnings for $1"
+    fi
+    [[ -z $out ]] || echo "$out"
+}
+validate_metainfo() {
+    local out
+    out=$(appstreamcli validate --no-net "$@" 2>&1) || fail "appstreamcli validate $*:"$'\n'"$out"
+    if grep -E '^ *[EW]: ' <<<"$out"; then
+        fail "appstreamcli reports errors or warnings for $*"
+    fi
+}
+
+step "validating $desktop_file and $metainfo_file"
+[[ -f $desktop_file ]] || fail "no desktop entry at $desktop_file"
+[[ -f $metainfo_file ]] || fail "no metainfo at $metainfo_file"
+validate_desktop "$desktop_file"
+validate_metainfo "$metainfo_file"
+
+step "building the package"
+cmake --build "$build" --target quorvel --parallel 2 >/dev/null
+rm -f "$build"/quorvel_*.deb
+(cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || {
+    cat "$scratch/cpack.log" >&2
+    fail "cpack -G DEB"
+}
+debs=("$build"/quorvel_*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one quorvel_*.deb in $build, found: ${debs[*]}"
+deb=${debs[0]}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[[ $(basename "$deb") == "quorvel_${version}_$(dpkg --print-architecture).deb" ]] ||
+    fail "package file name $(basename "$deb") is not quorvel_${version}_<arch>.deb"
+echo "$deb"
+
+step "checking the package contents"
+contents=$(dpkg-deb -c "$deb")
+expect_file() {
+    local path=$1 mode=$2
+    grep -qE "^$mode .* \./$path\$" <<<"$contents" || fail "the package has no $path (mode $mode)"
+}
+expect_file usr/bin/quorvel '-rwxr-xr-x'
+expect_file "usr/share/applications/$app_id.desktop" '-rw-r--r--'
+expect_file "usr/share/metainfo/$app_id.metainfo.xml" '-rw-r--r--'
+expect_file "usr/share/icons/hicolor/scalable/apps/$app_id.svg" '-rw-r--r--'
+dpkg-deb -x "$deb" "$scratch/root"
+cmp -s "$scratch/root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "$root/resources/icons/quorvel.svg" ||
+    fail "the installed icon is not resources/icons/quorvel.svg"
+validate_desktop "$scratch/root/usr/share/applications/$app_id.desktop"
+# validate-tree also checks that the metainfo's launchable names a desktop entry that is there.
+out=$(appstreamcli validate-tree --no-net "$scratch/root" 2>&1) || fail "appstreamcli validate-tree:"$'\n'"$out"
+if grep -E '^ *[EW]: ' <<<"$out"; then fail "appstreamcli validate-tree reports errors or warnings"; fi
+
+step "checking the computed dependencies"
+[[ $(dpkg-deb -f "$deb" Package) == quorvel ]] || fail "package name is not quorvel"
+[[ $(dpkg-deb -f "$deb" Section) == science ]] || fail "section is not science"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# The package names alone: versions dropped, alternatives split.
+depends_names=$(sed 's/([^)]*)//g; s/|/,/g' <<<"$depends" | tr ',' '\n' | tr -d ' ')
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libstdc++6 libc6; do
+    grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib (is CPACK_DEBIAN_PACKAGE_SHLIBDEPS on?)"
+done
+
+step "installing the package"
+if dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q 'install ok installed'; then
+    echo "removing the quorvel package installed before"
+    apt-get remove -y -qq quorvel >/dev/null
+fi
+installed_by_us=1
+apt-get install -y -qq --no-install-recommends "$deb" >"$scratch/apt.log" 2>&1 || {
+    cat "$scratch/apt.log" >&2
+    fail "apt-get install $deb"
+}
+[[ $(command -v quorvel) == /usr/bin/quorvel ]] ||
+    fail "quorvel on PATH is '$(command -v quorvel)', not the installed /usr/bin/quorvel"
+
+step "starting the installed program under Xvfb"
+# -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=""
+for _ in $(seq 200); do
+    display=$(tr -dc '0-9' <"$scratch/display")
+    [[ -z $display ]] || break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[[ -n $display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$display
+mkdir -p "$scratch/home" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime \
+    QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY='' quorvel >"$scratch/quorvel.log" 2>&1 &
+program_pid=$!
+
+# The splash (the About window) comes first and carries the title "Quorvel" as well; the calculator
+# window is the one 500 pixels wide.
+calculator=""
+for _ in $(seq 200); do
+    kill -0 "$program_pid" 2>/dev/null || fail "quorvel exited early: $(cat "$scratch/quorvel.log")"
+    for window in $(xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null || true); do
+        width=$(xwininfo -id "$window" 2>/dev/null | sed -n 's/^ *Width: //p')
+        if [[ $width == 500 ]]; then
+            calculator=$window
+            break 2
+        fi
+    done
+    sleep 0.1
+done
+[[ -n $calculator ]] || fail "no window titled Quorvel, 500 wide, within 20 s: $(cat "$scratch/quorvel.log")"
+xwininfo -id "$calculator" | sed -n 's/^xwininfo: //p; s/^ *\(Width\|Height\): /  \1 /p'
+
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+
+step "removing the package"
+apt-get remove -y -qq quorvel >/dev/null
+installed_by_us=0
+[[ ! -e /usr/bin/quorvel ]] || fail "/usr/bin/quorvel is still there after apt-get remove"
+[[ ! -e /usr/share/applications/$app_id.desktop ]] || fail "the desktop entry is still there after removal"
+! dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q 'install ok installed' ||
+    fail "dpkg still lists quorvel as installed"
+hash -r
+! command -v quorvel >/dev/null || fail "quorvel is still on PATH: $(command -v quorvel)"
+
+step "package checks passed"
