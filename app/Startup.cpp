@@ -11,9 +11,29 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 
 namespace quorvel {
 namespace {
+
+// The program's icon as the desktop's icon theme has it, else the embedded one. The embedded SVG is
+// drawn once at the sizes window systems show, rather than again for every new window.
+QIcon windowIcon()
+{
+    QSvgRenderer picture(QStringLiteral(":/icons/quorvel.svg"));
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        picture.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), icon);
+}
 
 void nameTheProgram()
 {
@@ -22,8 +42,7 @@ void nameTheProgram()
     // Not the display name, which Qt would append to every window title.
     platform::setProgramName(QStringLiteral("Quorvel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), QIcon(QStringLiteral(":/icons/quorvel.svg"))));
+    QApplication::setWindowIcon(windowIcon());
 }
 
 } // namespace

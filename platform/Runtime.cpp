@@ -3,11 +3,12 @@
 
 #include "platform/Runtime.h"
 
+#include "platform/Style.h"
 #include "platform/Window.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <exception>
-#include <iostream>
 
 namespace quorvel::platform {
 namespace {
@@ -23,6 +24,7 @@ QString& programNameSlot()
 Runtime::Runtime(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new Style);
 }
 
 Runtime::~Runtime()
@@ -57,9 +59,9 @@ void reportUnhandledException() noexcept
     try {
         throw;
     } catch (const std::exception& error) {
-        std::cerr << program << ": unhandled exception: " << error.what() << std::endl;
+        std::fprintf(stderr, "%s: unhandled exception: %s\n", program.c_str(), error.what());
     } catch (...) {
-        std::cerr << program << ": unhandled exception of unknown type" << std::endl;
+        std::fprintf(stderr, "%s: unhandled exception of unknown type\n", program.c_str());
     }
     QCoreApplication::exit(1);
 }
