@@ -3,7 +3,7 @@
 
 #include "app/InvisibleWnd.h"
 
-#include "app/Menu.h"
+#include "windows/Menu.h"
 #include "platform/Timer.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"

@@ -6,7 +6,7 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/InvisibleWnd.h"
-#include "app/Menu.h"
+#include "windows/Menu.h"
 #include "platform/Runtime.h"
 
 #include <QApplication>

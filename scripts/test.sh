@@ -12,6 +12,9 @@ scripts/install-deps.sh --tests
 
 step() { printf '\n== %s\n' "$*"; }
 
+step "layers"
+scripts/check-layers.sh
+
 step "release build and tests"
 cmake --preset release -DBUILD_TESTING=ON >/dev/null
 cmake --build --preset release

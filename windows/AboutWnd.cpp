@@ -3,7 +3,7 @@
 
 #include "windows/AboutWnd.h"
 
-#include "app/Pictures.h"
+#include "windows/Pictures.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
 #include "platform/StaticText.h"

@@ -3,8 +3,8 @@
 
 #include "windows/ControlWnd.h"
 
-#include "app/Menu.h"
-#include "app/Pictures.h"
+#include "windows/Menu.h"
+#include "windows/Pictures.h"
 #include "calc/Calculation.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "app/Menu.h"
+#include "windows/Menu.h"
 #include "calc/Calculation.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "app/Menu.h"
+#include "windows/Menu.h"
 #include "platform/EditField.h"
 #include "platform/MenuDispatch.h"
 #include "platform/Runtime.h"

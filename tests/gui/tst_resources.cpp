@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/FileTypes.h"
-#include "app/Pictures.h"
+#include "windows/Pictures.h"
 #include "platform/Canvas.h"
 #include "platform/FileType.h"
 #include "support/GuiTest.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/InvisibleWnd.h"
-#include "app/Menu.h"
+#include "windows/Menu.h"
 #include "app/Startup.h"
 #include "platform/MenuDispatch.h"
 #include "platform/Timer.h"

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "app/Menu.h"
+#include "windows/Menu.h"
 
-#include "app/App.h"
+#include "platform/Application.h"
 #include "platform/NilObjectException.h"
 
 #include <memory>
@@ -31,7 +31,8 @@ void appendRow(MenuItem& bar, const char* menuName, const char* name, bool autoE
 
 MenuItem& lookUp(const char* name)
 {
-    platform::MenuBar* bar = app().menuBar();
+    const platform::Application* application = platform::Application::registered();
+    platform::MenuBar* bar = application ? application->menuBar() : nullptr;
     MenuItem* item = bar ? bar->Lookup(QString::fromLatin1(name)) : nullptr;
     if (!item)
         throw platform::NilObjectException(std::string("no menu item named ") + name);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "app/Pictures.h"
+#include "windows/Pictures.h"
 
 namespace quorvel {
 namespace {
