@@ -3,10 +3,10 @@
 
 #include "app/InvisibleWnd.h"
 
-#include "windows/Menu.h"
 #include "platform/Timer.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
 
 namespace quorvel {
 

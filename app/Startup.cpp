@@ -6,8 +6,8 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/InvisibleWnd.h"
-#include "windows/Menu.h"
 #include "platform/Runtime.h"
+#include "windows/Menu.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,11 +3,11 @@
 
 #include "windows/AboutWnd.h"
 
-#include "windows/Pictures.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
 #include "platform/StaticText.h"
 #include "windows/ControlWnd.h"
+#include "windows/Pictures.h"
 
 namespace quorvel {
 namespace {

@@ -3,8 +3,6 @@
 
 #include "windows/ControlWnd.h"
 
-#include "windows/Menu.h"
-#include "windows/Pictures.h"
 #include "calc/Calculation.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
@@ -15,6 +13,8 @@
 #include "platform/Runtime.h"
 #include "platform/StaticText.h"
 #include "windows/AboutWnd.h"
+#include "windows/Menu.h"
+#include "windows/Pictures.h"
 #include "windows/Qwindow.h"
 
 namespace quorvel {

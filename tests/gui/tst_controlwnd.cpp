@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "windows/Menu.h"
 #include "calc/Calculation.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
@@ -13,6 +12,7 @@
 #include "support/GuiTest.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
 #include "windows/Qwindow.h"
 
 #include <QAccessible>

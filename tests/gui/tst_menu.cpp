@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "windows/Menu.h"
 #include "platform/EditField.h"
 #include "platform/MenuDispatch.h"
 #include "platform/Runtime.h"
 #include "support/GuiTest.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
 #include "windows/Qwindow.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/FileTypes.h"
-#include "windows/Pictures.h"
 #include "platform/Canvas.h"
 #include "platform/FileType.h"
 #include "support/GuiTest.h"
 #include "windows/AboutWnd.h"
+#include "windows/Pictures.h"
 
 using namespace quorvel;
 using platform::FileTypeRecord;

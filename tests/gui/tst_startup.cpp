@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/InvisibleWnd.h"
-#include "windows/Menu.h"
 #include "app/Startup.h"
 #include "platform/MenuDispatch.h"
 #include "platform/Timer.h"
 #include "support/GuiTest.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
 
 #include <QAction>
 
