@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 
 #include "app/App.h"
+#include "app/CommandLine.h"
 #include "app/FileTypes.h"
 #include "app/InvisibleWnd.h"
 #include "platform/Runtime.h"
@@ -35,6 +36,8 @@ QIcon windowIcon()
     return QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), icon);
 }
 
+// The names are set before the application object exists: the command line and the report of a missing
+// display use them.
 void nameTheProgram()
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
@@ -42,15 +45,17 @@ void nameTheProgram()
     // Not the display name, which Qt would append to every window title.
     platform::setProgramName(QStringLiteral("Quorvel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
-    QApplication::setWindowIcon(windowIcon());
 }
 
 } // namespace
 
 int runProgram(int argc, char* argv[])
 {
-    platform::Runtime runtime(argc, argv);
     nameTheProgram();
+    if (const auto status = runCommandLine(argc, argv))
+        return *status;
+    platform::Runtime runtime(argc, argv);
+    QApplication::setWindowIcon(windowIcon());
     return _Main(runtime);
 }
 

@@ -9,8 +9,9 @@ class Runtime;
 
 namespace quorvel {
 
-// The program's whole life: the runtime, start-up, the event loop; returns the exit status
-// (0 after Quit, 1 after an unhandled exception).
+// The program's whole life: the command line, then the runtime, start-up and the event loop; returns the
+// exit status (0 after Quit or an answer printed, 1 after an unhandled exception, a calculation message or
+// with no display to open, 2 after a usage error).
 int runProgram(int argc, char* argv[]);
 
 // Start-up in its fixed order, then the event loop. Needs the runtime.

@@ -7,7 +7,9 @@
 #include "platform/Window.h"
 
 #include <QApplication>
+#include <QList>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 namespace quorvel::platform {
@@ -19,9 +21,81 @@ QString& programNameSlot()
     return name;
 }
 
+[[noreturn]] void reportNoDisplay()
+{
+    std::fprintf(stderr, "%s: cannot open a display: %s needs a graphical session (X11 or Wayland)\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+bool isSet(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+bool platformChosen(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform" || argument.startsWith("-platform=") ||
+            argument.startsWith("--platform="))
+            return true;
+    }
+    return isSet("QT_QPA_PLATFORM");
+}
+
+// Qt ends a program whose display cannot be opened with an abort and a core dump, after lines that speak
+// of plugins. While the application object connects, Qt's messages are held: a fatal one ends the program
+// with one line that says what is missing; otherwise they are passed on once the connection stands.
+class DisplayConnection
+{
+public:
+    DisplayConnection() { s_passOn = qInstallMessageHandler(hold); }
+    ~DisplayConnection()
+    {
+        qInstallMessageHandler(s_passOn);
+        for (const HeldMessage& message : std::as_const(s_held))
+            s_passOn(message.type, QMessageLogContext(), message.text);
+        s_held.clear();
+    }
+    Q_DISABLE_COPY_MOVE(DisplayConnection)
+
+private:
+    struct HeldMessage
+    {
+        QtMsgType type;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            if (text.contains(QLatin1String("platform plugin")))
+                reportNoDisplay();
+            s_passOn(type, context, text);
+            return;
+        }
+        s_held.append({type, text});
+    }
+
+    static inline QtMessageHandler s_passOn = nullptr;
+    static inline QList<HeldMessage> s_held;
+};
+
+std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
+{
+    // With no platform chosen, Qt looks for an X11 or a Wayland session; with neither, say so at once.
+    if (!platformChosen(argc, argv) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+        reportNoDisplay();
+    const DisplayConnection connection;
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 } // namespace
 
-Runtime::Runtime(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
+Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, argv))
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new Style);

@@ -12,7 +12,8 @@ class QApplication;
 
 namespace quorvel::platform {
 
-// The application runtime: made once at program entry, it runs the event loop until Quit.
+// The application runtime: made once at program entry, it runs the event loop until Quit. Where no
+// display can be opened it says so in one line on standard error and ends the process with status 1.
 class Runtime
 {
 public:
