@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
     fonts-dejavu-core fonts-liberation
 )
 if [[ ${1:-} == --tests ]]; then
@@ -17,6 +17,7 @@ if [[ ${1:-} == --tests ]]; then
         clang libclang-rt-14-dev clang-format
         xvfb xauth x11-utils xdotool
         desktop-file-utils appstream dpkg-dev file
+        weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     )
 fi
 
