@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 #
 # Installs what the tests need, then builds and runs every check: the test suites in a release build
-# and again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the
-# desktop files and the Debian package.
+# and again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, the
+# program on Wayland, and the desktop files and the Debian package.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -30,6 +30,9 @@ fuzz/run.sh
 
 step "formatting"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+step "native Wayland"
+scripts/check-wayland.sh build/release
 
 step "desktop files and package"
 scripts/check-package.sh build/release
