@@ -3,7 +3,8 @@
 #
 # Where `cmake --install` and the package put the program: the executable in bin/ and, on freedesktop
 # systems, the desktop entry, the AppStream metadata and the icon, all three named by QUORVEL_APP_ID so
-# that the desktop matches the running program (setDesktopFileName) to its entry and icon.
+# that the desktop matches the running program (setDesktopFileName) to its entry and icon, the manual
+# page, and the changelog and copyright where Debian looks for them.
 include(GNUInstallDirs)
 
 install(TARGETS quorvel
@@ -20,8 +21,23 @@ if(UNIX AND NOT APPLE)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/quorvel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${QUORVEL_APP_ID}.svg)
-  # Debian looks for the licence of a package here.
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-    DESTINATION ${CMAKE_INSTALL_DOCDIR}
-    RENAME copyright)
+
+  # The manual page and the changelog are installed compressed, as Debian ships them. gzip -n leaves the
+  # file name and time out of the header, so the same source always gives the same bytes.
+  find_program(QUORVEL_GZIP gzip REQUIRED)
+  set(quorvel_manual ${PROJECT_BINARY_DIR}/quorvel.1.gz)
+  set(quorvel_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+  add_custom_command(OUTPUT ${quorvel_manual}
+    COMMAND ${QUORVEL_GZIP} -9n --stdout ${PROJECT_SOURCE_DIR}/docs/quorvel.1 > ${quorvel_manual}
+    DEPENDS ${PROJECT_SOURCE_DIR}/docs/quorvel.1
+    VERBATIM)
+  add_custom_command(OUTPUT ${quorvel_changelog}
+    COMMAND ${QUORVEL_GZIP} -9n --stdout ${PROJECT_SOURCE_DIR}/packaging/changelog > ${quorvel_changelog}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
+    VERBATIM)
+  add_custom_target(quorvel_docs ALL DEPENDS ${quorvel_manual} ${quorvel_changelog})
+  install(FILES ${quorvel_manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${quorvel_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # The licence, in Debian's machine-readable format.
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
