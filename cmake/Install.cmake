@@ -12,6 +12,13 @@ install(TARGETS quorvel
   BUNDLE DESTINATION .)
 
 if(UNIX AND NOT APPLE)
+  # A stripped install (the package's) also drops the compiler's notes, as Debian's dh_strip does.
+  set(quorvel_installed "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:quorvel>")
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"${quorvel_installed}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
   set(quorvel_desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
   install(FILES ${quorvel_desktop_dir}/${QUORVEL_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

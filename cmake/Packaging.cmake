@@ -19,12 +19,15 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the Quorvel authors")
+# The project's address, not a person's: whoever looks after the package reads it.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvel authors <maintainers@quorvel.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The X11 platform plugin comes with libqt6gui6 and the SVG icon engine with libqt6svg6, both found
 # through the linked libraries, so the computed list is complete for the program to start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's Wayland platform plugin, so that a Wayland session runs the program natively, not through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 set(CPACK_GENERATOR DEB)

@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 the Quorvel authors
 # SPDX-License-Identifier: MIT
 #
-# Checks the desktop files and the Debian package of a configured build, then installs the package on
-# this machine, starts the installed program under a private Xvfb, waits for the calculator window,
-# ends the program and removes the package again.
+# Checks the desktop files, the manual page and the Debian package of a configured build (contents,
+# dependencies, lintian, reproducibility), then installs the package on this machine, starts the
+# installed program under a private Xvfb, waits for the calculator window, ends the program and removes
+# the package again.
 #   check-package.sh [BUILD_DIR]     (default build/release)
 # Needs root: it installs and removes the package `quorvel` with apt-get. A `quorvel` package already
 # installed is removed first, so that the one just built is what runs. Safe to run again.
@@ -29,6 +30,7 @@ export DEBIAN_FRONTEND=noninteractive
 declare -A tool_package=(
     [desktop-file-validate]=desktop-file-utils [appstreamcli]=appstream [cpack]=cmake
     [dpkg-shlibdeps]=dpkg-dev [file]=file [Xvfb]=xvfb [xdotool]=xdotool [xwininfo]=x11-utils
+    [lintian]=lintian [mandoc]=mandoc [groff]=groff-base [man]=man-db
 )
 missing=()
 for tool in "${!tool_package[@]}"; do
@@ -81,17 +83,48 @@ step "validating $desktop_file and $metainfo_file"
 validate_desktop "$desktop_file"
 validate_metainfo "$metainfo_file"
 
-step "building the package"
-cmake --build "$build" --target quorvel --parallel 2 >/dev/null
-rm -f "$build"/quorvel_*.deb
-(cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || {
-    cat "$scratch/cpack.log" >&2
-    fail "cpack -G DEB"
-}
-debs=("$build"/quorvel_*.deb)
-[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one quorvel_*.deb in $build, found: ${debs[*]}"
-deb=${debs[0]}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+manual=$root/docs/quorvel.1
+changelog=$root/packaging/changelog
+copyright=$root/packaging/copyright
+
+step "checking the manual page $manual"
+# Both formatters must have nothing to say: mandoc's lint (all levels) and groff with all warnings.
+out=$(mandoc -T lint "$manual" 2>&1) || fail "mandoc -T lint $manual:"$'\n'"$out"
+[[ -z $out ]] || fail "mandoc -T lint reports on $manual:"$'\n'"$out"
+out=$(groff -ww -z -man "$manual" 2>&1) || fail "groff -ww -z -man $manual:"$'\n'"$out"
+[[ -z $out ]] || fail "groff -ww -z -man reports on $manual:"$'\n'"$out"
+grep -q "^\.TH QUORVEL 1 .* \"Quorvel $version\" " "$manual" || fail "$manual does not say Quorvel $version in .TH"
+
+step "checking $changelog and $copyright"
+changelog_version=$(dpkg-parsechangelog -l "$changelog" -S Version) || fail "dpkg-parsechangelog $changelog"
+[[ $changelog_version == "$version" ]] ||
+    fail "the newest entry of $changelog is $changelog_version, the program is $version"
+# The licence text in the machine-readable copyright is the one in LICENSE, word for word.
+diff <(sed -n '/^Permission/,$p' "$root/LICENSE") \
+    <(sed -n '/^License: Expat$/,/^$/{/^ /p}' "$copyright" | sed 's/^ //; s/^\.$//') >&2 ||
+    fail "the Expat text in $copyright differs from LICENSE"
+
+step "building the package"
+cmake --build "$build" --target quorvel quorvel_docs --parallel 2 >/dev/null
+# Files dated from the newest changelog entry, as dpkg-buildpackage does, so that the same build gives
+# the same package bytes.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
+make_package() {
+    rm -f "$build"/quorvel_*.deb
+    (cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || {
+        cat "$scratch/cpack.log" >&2
+        fail "cpack -G DEB"
+    }
+    debs=("$build"/quorvel_*.deb)
+    [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one quorvel_*.deb in $build, found: ${debs[*]}"
+}
+make_package
+cp "${debs[0]}" "$scratch/first.deb"
+make_package
+deb=${debs[0]}
+cmp -s "$scratch/first.deb" "$deb" || fail "packaging the same build twice gave different bytes"
 [[ $(basename "$deb") == "quorvel_${version}_$(dpkg --print-architecture).deb" ]] ||
     fail "package file name $(basename "$deb") is not quorvel_${version}_<arch>.deb"
 echo "$deb"
@@ -106,7 +139,16 @@ expect_file usr/bin/quorvel '-rwxr-xr-x'
 expect_file "usr/share/applications/$app_id.desktop" '-rw-r--r--'
 expect_file "usr/share/metainfo/$app_id.metainfo.xml" '-rw-r--r--'
 expect_file "usr/share/icons/hicolor/scalable/apps/$app_id.svg" '-rw-r--r--'
+expect_file usr/share/man/man1/quorvel.1.gz '-rw-r--r--'
+expect_file usr/share/doc/quorvel/changelog.gz '-rw-r--r--'
+expect_file usr/share/doc/quorvel/copyright '-rw-r--r--'
 dpkg-deb -x "$deb" "$scratch/root"
+zcat "$scratch/root/usr/share/man/man1/quorvel.1.gz" | cmp -s - "$manual" ||
+    fail "the packaged manual page is not docs/quorvel.1"
+zcat "$scratch/root/usr/share/doc/quorvel/changelog.gz" | cmp -s - "$changelog" ||
+    fail "the packaged changelog is not packaging/changelog"
+cmp -s "$scratch/root/usr/share/doc/quorvel/copyright" "$copyright" ||
+    fail "the packaged copyright is not packaging/copyright"
 cmp -s "$scratch/root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "$root/resources/icons/quorvel.svg" ||
     fail "the installed icon is not resources/icons/quorvel.svg"
 validate_desktop "$scratch/root/usr/share/applications/$app_id.desktop"
@@ -114,9 +156,12 @@ validate_desktop "$scratch/root/usr/share/applications/$app_id.desktop"
 out=$(appstreamcli validate-tree --no-net "$scratch/root" 2>&1) || fail "appstreamcli validate-tree:"$'\n'"$out"
 if grep -E '^ *[EW]: ' <<<"$out"; then fail "appstreamcli validate-tree reports errors or warnings"; fi
 
-step "checking the computed dependencies"
+step "checking the control fields and the computed dependencies"
 [[ $(dpkg-deb -f "$deb" Package) == quorvel ]] || fail "package name is not quorvel"
 [[ $(dpkg-deb -f "$deb" Section) == science ]] || fail "section is not science"
+[[ $(dpkg-deb -f "$deb" Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^@\>]+\>$ ]] ||
+    fail "Maintainer '$(dpkg-deb -f "$deb" Maintainer)' is not a name with an address"
+[[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "Recommends is not qt6-wayland"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # The package names alone: versions dropped, alternatives split.
@@ -124,6 +169,15 @@ depends_names=$(sed 's/([^)]*)//g; s/|/,/g' <<<"$depends" | tr ',' '\n' | tr -d 
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libstdc++6 libc6; do
     grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib (is CPACK_DEBIAN_PACKAGE_SHLIBDEPS on?)"
 done
+
+step "lintian"
+# Debian's own checker: errors and warnings fail the check; informational and pedantic tags are not
+# asked for here.
+lintian_status=0
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
+cat "$scratch/lintian.log"
+if grep -qE '^[EW]: ' "$scratch/lintian.log"; then fail "lintian reports errors or warnings"; fi
+[[ $lintian_status -eq 0 ]] || fail "lintian exited with status $lintian_status"
 
 step "installing the package"
 if dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q 'install ok installed'; then
@@ -137,6 +191,7 @@ apt-get install -y -qq --no-install-recommends "$deb" >"$scratch/apt.log" 2>&1 |
 }
 [[ $(command -v quorvel) == /usr/bin/quorvel ]] ||
     fail "quorvel on PATH is '$(command -v quorvel)', not the installed /usr/bin/quorvel"
+[[ $(man -w quorvel) == /usr/share/man/man1/quorvel.1.gz ]] || fail "man does not find the installed page"
 
 step "starting the installed program under Xvfb"
 # -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.

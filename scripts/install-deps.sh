@@ -5,6 +5,7 @@
 # Installs the Debian 12 packages that building, running and testing Quorvel need. Safe to run again.
 #   install-deps.sh          what building and running the program needs
 #   install-deps.sh --tests  also what the tests, fuzzers and package checks need
+#   install-deps.sh --screenshots  also what scripts/screenshots.sh needs
 set -euo pipefail
 
 packages=(
@@ -18,7 +19,11 @@ if [[ ${1:-} == --tests ]]; then
         xvfb xauth x11-utils xdotool
         desktop-file-utils appstream dpkg-dev file
         weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
+        lintian mandoc groff-base man-db
     )
+fi
+if [[ ${1:-} == --screenshots ]]; then
+    packages+=(xvfb x11-utils xdotool openbox imagemagick)
 fi
 
 if [[ $(id -u) -ne 0 ]]; then
