@@ -193,6 +193,38 @@ apt-get install -y -qq --no-install-recommends "$deb" >"$scratch/apt.log" 2>&1 |
     fail "quorvel on PATH is '$(command -v quorvel)', not the installed /usr/bin/quorvel"
 [[ $(man -w quorvel) == /usr/share/man/man1/quorvel.1.gz ]] || fail "man does not find the installed page"
 
+step "running the manual page's examples with the installed program, without a display"
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY quorvel --version) == "quorvel $version" ]] ||
+    fail "quorvel --version does not print 'quorvel $version'"
+# Each one-line example, `$ quorvel ...` in an .EX block, must print what the page shows below it.
+examples() {
+    awk '
+        function flush() {
+            if (record != "") printf "%s%c", record, 0
+            record = ""
+        }
+        /^\.EX/ { inside = 1; next }
+        /^\.EE/ { flush(); inside = 0; next }
+        !inside { next }
+        { gsub(/\\-/, "-"); gsub(/\\&/, "") }
+        /^\$ / { flush(); if ($0 ~ /^\$ quorvel /) record = $0; next }
+        /^> / { record = ""; next }
+        record != "" { record = record "\n" $0 }' "$manual"
+}
+count=0
+while IFS= read -r -d '' example; do
+    command=${example%%$'\n'*}
+    expected=${example#"$command"}
+    expected=${expected#$'\n'}
+    read -ra arguments <<<"${command#'$ quorvel '}"
+    actual=$(env -u DISPLAY -u WAYLAND_DISPLAY quorvel "${arguments[@]}" 2>&1) || true
+    [[ $actual == "$expected" ]] ||
+        fail "'${command#'$ '}' prints:"$'\n'"$actual"$'\n'"but the manual page shows:"$'\n'"$expected"
+    count=$((count + 1))
+done < <(examples)
+[[ $count -ge 3 ]] || fail "found $count examples in $manual, expected at least 3"
+echo "$count examples print what the page shows"
+
 step "starting the installed program under Xvfb"
 # -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
