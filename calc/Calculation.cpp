@@ -3,10 +3,12 @@
 
 #include "calc/Calculation.h"
 
+#include "calc/ExactResult.h"
 #include "platform/text/Format.h"
 #include "platform/text/Val.h"
 
 #include <cmath>
+#include <utility>
 
 namespace quorvel::calc {
 namespace {
@@ -38,24 +40,42 @@ double lengthChange(double a, double ab)
     return u / v;
 }
 
-Outcome fromLengthChange(double a, double b)
+// The texts and their Val values, read once.
+struct Fields
+{
+    std::string_view reliabilityText;
+    std::string_view lengthChangeText;
+    std::string_view modifiedReliabilityText;
+    double a;
+    double b;
+    double ab;
+};
+
+// Which outcome a press gives is decided on the Val values alone; the exact arithmetic only writes the
+// digits of a result, so that no decision depends on which of the two arithmetics ran.
+Outcome fromLengthChange(const Fields& fields)
 {
     // The bound on the length change is tested before the bound on the reliability.
-    if (b > 100.0)
+    if (fields.b > 100.0)
         return message(lengthChangeOutOfRange);
-    if (a >= 1.0)
+    if (fields.a >= 1.0)
         return message(currentReliabilityOutOfRange);
-    return {Outcome::Kind::SetModifiedReliability, Format(modifiedReliability(a, b), ".0000")};
+    auto text = exactModifiedReliability(fields.reliabilityText, fields.lengthChangeText);
+    return {Outcome::Kind::SetModifiedReliability,
+            text ? std::move(*text) : Format(modifiedReliability(fields.a, fields.b), ".0000")};
 }
 
-Outcome fromModifiedReliability(double a, double ab)
+Outcome fromModifiedReliability(const Fields& fields)
 {
-    if (ab < 1.0 && a < 1.0) {
+    if (fields.ab < 1.0 && fields.a < 1.0) {
         // A reliability within a rounding step of 0 (far below anything that can be typed) would need
-        // an infinite change; that is out of range, not a number to show.
-        const double b = lengthChange(a, ab);
-        if (std::isfinite(b))
-            return {Outcome::Kind::SetLengthChange, Format(b, "##.00")};
+        // an infinite change; that is out of range, not a number to show. Texts short enough to be read
+        // exactly are never that small, so the exact text is only ever asked for a finite change.
+        const double b = lengthChange(fields.a, fields.ab);
+        if (std::isfinite(b)) {
+            auto text = exactLengthChange(fields.reliabilityText, fields.modifiedReliabilityText);
+            return {Outcome::Kind::SetLengthChange, text ? std::move(*text) : Format(b, "##.00")};
+        }
     }
     return message(modifiedReliabilityOutOfRange);
 }
@@ -65,14 +85,13 @@ Outcome fromModifiedReliability(double a, double ab)
 Outcome calculate(std::string_view reliabilityText, std::string_view lengthChangeText,
                   std::string_view modifiedReliabilityText)
 {
-    const double a = Val(reliabilityText);
-    const double b = Val(lengthChangeText);
-    const double ab = Val(modifiedReliabilityText);
+    const Fields fields{reliabilityText,      lengthChangeText,      modifiedReliabilityText,
+                        Val(reliabilityText), Val(lengthChangeText), Val(modifiedReliabilityText)};
 
-    if (a > 0.0 && b > 0.0)
-        return fromLengthChange(a, b);
-    if (ab > 0.0 && a > 0.0)
-        return fromModifiedReliability(a, ab);
+    if (fields.a > 0.0 && fields.b > 0.0)
+        return fromLengthChange(fields);
+    if (fields.ab > 0.0 && fields.a > 0.0)
+        return fromModifiedReliability(fields);
     return {Outcome::Kind::BeepThenMessage, std::string(missingInput)};
 }
 

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void writesModifiedReliabilityFromReliabilityAndLengthChange();
     void writesLengthChangeFromBothReliabilities_data();
     void writesLengthChangeFromBothReliabilities();
+    void writesTheTrueValueRoundedHalfAwayFromZero_data();
+    void writesTheTrueValueRoundedHalfAwayFromZero();
     void showsTheMessageOfTheValueOutOfRange_data();
     void showsTheMessageOfTheValueOutOfRange();
     void beepsAndAsksForInputWhenTooFewFieldsAreUsable_data();
@@ -165,6 +167,82 @@ void Calculation::writesLengthChangeFromBothReliabilities()
     QFETCH(QString, expected);
 
     QCOMPARE(calculateFrom(a, "", ab), writesLengthChange(qPrintable(expected)));
+}
+
+// The true value rounded half away from zero, also when it lies exactly halfway between two texts:
+// double arithmetic lands a hair below such a half when AB is near 1, as 1 - AB then cancels digits.
+void Calculation::writesTheTrueValueRoundedHalfAwayFromZero_data()
+{
+    addFieldColumns();
+    QTest::addColumn<Outcome>("expected");
+
+    QTest::newRow("A .9856, AB .9625: exactly .375") << ".9856"
+                                                     << ""
+                                                     << ".9625" << writesLengthChange(".38");
+    QTest::newRow("A .5, AB .9872: exactly 77.125") << ".5"
+                                                    << ""
+                                                    << ".9872" << writesLengthChange("77.13");
+    QTest::newRow("A .625, AB .9872: exactly 46.275") << ".625"
+                                                      << ""
+                                                      << ".9872" << writesLengthChange("46.28");
+    QTest::newRow("A .617, AB .9872: exactly 47.875") << ".617"
+                                                      << ""
+                                                      << ".9872" << writesLengthChange("47.88");
+    QTest::newRow("A .48, AB .984: exactly 66.625") << ".48"
+                                                    << ""
+                                                    << ".984" << writesLengthChange("66.63");
+    QTest::newRow("A .32, AB .966: exactly 60.375") << ".32"
+                                                    << ""
+                                                    << ".966" << writesLengthChange("60.38");
+    QTest::newRow("A .16, AB .9328: exactly 72.875") << ".16"
+                                                     << ""
+                                                     << ".9328" << writesLengthChange("72.88");
+    QTest::newRow("A .1, B 23: exactly .71875") << ".1"
+                                                << "23"
+                                                << "" << writesModifiedReliability(".7188");
+
+    QTest::newRow("A 1/2 as a fraction, AB .9872: exactly 77.125") << "1/2"
+                                                                   << ""
+                                                                   << ".9872" << writesLengthChange("77.13");
+    QTest::newRow("A .384, AB 6/7 as a fraction: exactly 9.625") << ".384"
+                                                                 << ""
+                                                                 << "6/7" << writesLengthChange("9.63");
+    QTest::newRow("A .85, B 1/5 as a fraction: exactly .53125") << ".85"
+                                                                << "1/5"
+                                                                << "" << writesModifiedReliability(".5313");
+
+    QTest::newRow("A and AB with spaces around: exactly .375") << " .9856 "
+                                                               << ""
+                                                               << " .9625 " << writesLengthChange(".38");
+    QTest::newRow("A padded with zeros to 16 characters: exactly .375")
+        << ".985600000000000"
+        << ""
+        << ".9625" << writesLengthChange(".38");
+    QTest::newRow("A and B of 16 characters: 1 - A taken exactly")
+        << ".999999999999999"
+        << ".00000000000001"
+        << "" << writesModifiedReliability(".9091");
+    QTest::newRow("A and AB of 16 characters: a change of 28 exact digits")
+        << "1/99999999999999"
+        << ""
+        << ".99999999999999" << writesLengthChange("9999999999999700000000000002.00");
+    QTest::newRow("A of 18 characters: computed in doubles") << ".80000000000000000"
+                                                             << "2"
+                                                             << "" << writesModifiedReliability(".8889");
+    QTest::newRow("A and B of over 20 digits: computed in doubles")
+        << ".333333333333333333333"
+        << "99.999999999999999999"
+        << "" << writesModifiedReliability(".9804");
+}
+
+void Calculation::writesTheTrueValueRoundedHalfAwayFromZero()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, ab);
+    QFETCH(Outcome, expected);
+
+    QCOMPARE(calculateFrom(a, b, ab), expected);
 }
 
 void Calculation::showsTheMessageOfTheValueOutOfRange_data()
