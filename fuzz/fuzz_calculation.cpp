@@ -1,20 +1,26 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-// calculate on three field texts against the program's rules, with the formula worked out in long double.
+// calculate on three field texts against the program's rules. A result from texts of up to 16 characters
+// must be the exact value rounded half away from zero, worked out here in 128-bit integers; one from
+// longer texts must be the formula in long double to within half a unit of its last decimal.
 // Input: one byte saying how to read the rest, then the three texts separated by '|'.
 
 #include "calc/Calculation.h"
+#include "calc/ExactResult.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/text/Val.h"
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
 using quorvel::calc::calculate;
+using quorvel::calc::longestExactText;
 using quorvel::calc::Outcome;
 using quorvel::fuzz::numberText;
 using quorvel::fuzz::quoted;
@@ -31,15 +37,13 @@ struct Fields
     std::string modifiedReliability;
 };
 
-// What the user can type: the fields take digits, the point and the slash, five characters at most.
-std::string asTyped(std::string_view raw)
+// Each byte becomes one of `alphabet`, up to `width` characters.
+std::string spelledWith(std::string_view raw, std::string_view alphabet, std::size_t width)
 {
-    constexpr std::string_view typeable = "0123456789./";
-    constexpr std::size_t fieldWidth = 5;
-    std::string typed;
-    for (const char c : raw.substr(0, fieldWidth))
-        typed += typeable[static_cast<unsigned char>(c) % typeable.size()];
-    return typed;
+    std::string text;
+    for (const char c : raw.substr(0, width))
+        text += alphabet[static_cast<unsigned char>(c) % alphabet.size()];
+    return text;
 }
 
 std::string_view nextField(std::string_view& rest)
@@ -50,13 +54,19 @@ std::string_view nextField(std::string_view& rest)
     return field;
 }
 
-// Most inputs become texts a user could type; those whose first byte is odd stay as they are.
+// The first byte modulo 3 says how to read the texts: 0, as a user types them (digits, the point and the
+// slash, five characters at most); 1, as they are; 2, as longer decimals with spaces around, up to 20
+// characters, so that texts on both sides of the 16 characters read exactly turn up often.
 Fields fieldsFrom(const std::uint8_t* data, std::size_t size)
 {
-    const bool raw = size > 0 && data[0] % 2 == 1;
+    const int mode = size > 0 ? data[0] % 3 : 0;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     rest.remove_prefix(size > 0 ? 1 : 0);
-    const auto shape = [raw](std::string_view text) { return raw ? std::string(text) : asTyped(text); };
+    const auto shape = [mode](std::string_view text) {
+        if (mode == 1)
+            return std::string(text);
+        return mode == 0 ? spelledWith(text, "0123456789./", 5) : spelledWith(text, "0123456789./ ", 20);
+    };
     const auto reliability = shape(nextField(rest));
     const auto lengthChange = shape(nextField(rest));
     return {reliability, lengthChange, shape(rest)};
@@ -105,22 +115,116 @@ Outcome expectedOutcome(double a, double b, double ab)
     return {Kind::BeepThenMessage, std::string(missingInput)};
 }
 
+__extension__ using Wide = __int128;
+
+// An exact rational number; the denominator is above 0.
+struct Rational
+{
+    Wide numerator;
+    Wide denominator;
+};
+
+// A plain decimal as its digits over ten to the count of its decimals.
+std::optional<Rational> decimalValue(std::string_view text)
+{
+    const auto point = text.find('.');
+    std::string digits(text);
+    if (point != std::string_view::npos)
+        digits.erase(point, 1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    Rational value{0, 1};
+    for (const char c : digits)
+        value.numerator = value.numerator * 10 + (c - '0');
+    for (auto decimals = point == std::string_view::npos ? 0 : text.size() - point - 1; decimals > 0;
+         --decimals)
+        value.denominator *= 10;
+    return value;
+}
+
+// A text of up to 16 characters, spaces around it left out, as the exact number it stands for.
+std::optional<Rational> exactValue(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    text = first == std::string_view::npos ? std::string_view{}
+                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.size() > longestExactText)
+        return std::nullopt;
+    const auto slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return decimalValue(text);
+    const auto dividend = decimalValue(text.substr(0, slash));
+    const auto divisor = decimalValue(text.substr(slash + 1));
+    if (!dividend || !divisor || divisor->numerator == 0)
+        return std::nullopt;
+    return Rational{dividend->numerator * divisor->denominator, dividend->denominator * divisor->numerator};
+}
+
+// p / q rounded half away from zero to `decimals` decimals, written as the fields show it. The remainder
+// of the division decides the last digit: up from half of q.
+std::string roundedText(Wide p, Wide q, int decimals)
+{
+    for (int i = 0; i < decimals; ++i)
+        p *= 10;
+    Wide units = p / q;
+    if (2 * (p % q) >= q)
+        ++units;
+    std::string digits;
+    for (; units != 0 || static_cast<int>(digits.size()) < decimals; units /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(units % 10)));
+    return digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+}
+
 void checkModifiedReliability(const Fields& fields, const Outcome& outcome, long double a, long double b)
 {
     const long double exact = (b * a) / (1 + (b - 1) * a);
+    const auto describeIt = [&] {
+        return describe(fields, outcome) + ", in long double " + numberText(exact);
+    };
+    const auto exactA = exactValue(fields.reliability);
+    const auto exactB = exactValue(fields.lengthChange);
+    if (exactA && exactB) {
+        // AB = B * A / (1 + (B - 1) * A), over the common denominator of A and B.
+        const Wide p = exactB->numerator * exactA->numerator;
+        const Wide q = exactB->denominator * exactA->denominator +
+                       (exactB->numerator - exactB->denominator) * exactA->numerator;
+        require(q > 0, "the exact divisor of a computed modified reliability is above 0", describeIt);
+        const auto expected = roundedText(p, q, 4);
+        require(outcome.text == expected,
+                "a modified reliability from short texts is the exact value rounded half away from zero",
+                [&] { return describeIt() + ", expected " + quoted(expected); });
+        return;
+    }
     const double shown = Val(outcome.text);
-    const auto describeIt = [&] { return describe(fields, outcome) + ", exact " + numberText(exact); };
     require(shown >= 0 && shown <= 1, "a computed modified reliability reads back within [0, 1]", describeIt);
-    // Half of the fourth decimal, and a hair for the double arithmetic and the 15-digit step.
-    require(std::fabs(shown - exact) <= 0.00005L + 1e-12L,
+    // Half of the fourth decimal, the 15-digit step, and the double arithmetic: 1 + (B - 1) * A loses
+    // digits when it is small against (B - 1) * A, as with A and B both a hair from 1 and 0.
+    const long double roundoff = std::numeric_limits<double>::epsilon();
+    const long double cancellation = std::fabs(b - 1) * a / (1 + (b - 1) * a);
+    require(std::fabs(shown - exact) <= 0.00005L + 1e-12L + exact * 2 * roundoff * (cancellation + 1),
             "a computed modified reliability is the formula's value to four decimals", describeIt);
 }
 
 void checkLengthChange(const Fields& fields, const Outcome& outcome, long double a, long double ab)
 {
     const long double exact = (ab * (1 - a)) / (a * (1 - ab));
+    const auto describeIt = [&] {
+        return describe(fields, outcome) + ", in long double " + numberText(exact);
+    };
+    const auto exactA = exactValue(fields.reliability);
+    const auto exactAB = exactValue(fields.modifiedReliability);
+    if (exactA && exactAB) {
+        // B = AB * (1 - A) / (A * (1 - AB)), over the common denominator of A and AB.
+        const Wide p = exactAB->numerator * (exactA->denominator - exactA->numerator);
+        const Wide q = exactA->numerator * (exactAB->denominator - exactAB->numerator);
+        require(q > 0, "the exact divisor of a computed length change is above 0", describeIt);
+        const auto expected = roundedText(p, q, 2);
+        require(outcome.text == expected,
+                "a length change from short texts is the exact value rounded half away from zero",
+                [&] { return describeIt() + ", expected " + quoted(expected); });
+        return;
+    }
     const double shown = Val(outcome.text);
-    const auto describeIt = [&] { return describe(fields, outcome) + ", exact " + numberText(exact); };
     require(shown > 0 || (outcome.text == ".00" && exact < 0.005L),
             "a computed length change reads back above 0, or is .00 for a value below .005", describeIt);
     // Half of the second decimal, and the 15-digit step relative to the size of the value.
