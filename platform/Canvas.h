@@ -14,6 +14,8 @@ namespace quorvel::platform {
 // Without a MouseDown handler, a click passes on to the window.
 class Canvas : public QWidget
 {
+    Q_OBJECT
+
 public:
     using MouseDownHandler = std::function<bool(int x, int y)>;
 

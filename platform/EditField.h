@@ -17,6 +17,8 @@ namespace quorvel::platform {
 // is offered as the field's tooltip.
 class EditField : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using KeyDownHandler = std::function<bool(const QString& key)>;
 

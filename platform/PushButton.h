@@ -12,6 +12,8 @@ namespace quorvel::platform {
 // take the keyboard focus from the field being typed in; Tab still reaches it.
 class PushButton : public QPushButton
 {
+    Q_OBJECT
+
 public:
     explicit PushButton(QWidget* parent = nullptr);
 

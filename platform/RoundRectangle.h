@@ -10,6 +10,8 @@ namespace quorvel::platform {
 // A filled rectangle with rounded corners and a border, drawn within its frame.
 class RoundRectangle : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit RoundRectangle(QWidget* parent = nullptr);
 

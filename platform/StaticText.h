@@ -11,6 +11,8 @@ namespace quorvel::platform {
 // differ between desktops), the label draws it smaller rather than cut it.
 class StaticText : public QLabel
 {
+    Q_OBJECT
+
 public:
     explicit StaticText(QWidget* parent = nullptr);
 

@@ -13,6 +13,8 @@ namespace quorvel::platform {
 // once, mode 2 repeatedly, mode 0 stops it.
 class Timer : public QObject
 {
+    Q_OBJECT
+
 public:
     enum Mode { Off = 0, Single = 1, Multiple = 2 };
 

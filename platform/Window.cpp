@@ -138,6 +138,19 @@ void Window::installMenuBar()
         m_layout->setMenuBar(buildMenuBarWidget(*bar, this));
 }
 
+QObject& Window::registeredControl(const QString& name) const
+{
+    if (auto* found = m_content->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return *found;
+    throw NilObjectException("no control named \"" + name.toStdString() + '"');
+}
+
+void Window::throwWrongClass(const QObject& control, const QMetaObject& asked)
+{
+    throw NilObjectException("the control \"" + control.objectName().toStdString() + "\" is a " +
+                             control.metaObject()->className() + ", not a " + asked.className());
+}
+
 bool Window::hasMenuHandler(const QString& itemName) const
 {
     return m_menuHandlers.contains(itemName);

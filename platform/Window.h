@@ -43,12 +43,15 @@ public:
     void Show();
     void Hide();
 
-    // The control registered under `name`; throws NilObjectException when there is none.
+    // The control registered under `name`; throws NilObjectException when there is none, or when it is
+    // no `Control`. qobject_cast checks the control's real class, and refuses to compile for a control
+    // class without Q_OBJECT, which it could not tell from its base.
     template <class Control> Control& control(const QString& name) const
     {
-        if (auto* found = m_content->findChild<Control*>(name, Qt::FindDirectChildrenOnly))
-            return *found;
-        throw NilObjectException("no control named " + name.toStdString());
+        QObject& found = registeredControl(name);
+        if (auto* asked = qobject_cast<Control*>(&found))
+            return *asked;
+        throwWrongClass(found, Control::staticMetaObject);
     }
 
     bool hasMenuHandler(const QString& itemName) const;
@@ -116,6 +119,9 @@ protected:
     template <class W> friend class ImplicitWindow;
 
 private:
+    QObject& registeredControl(const QString& name) const;
+    [[noreturn]] static void throwWrongClass(const QObject& control, const QMetaObject& asked);
+
     void construct();
     bool isClosed() const { return m_closed; }
     void showWhenIdle();
