@@ -22,7 +22,7 @@ void fillMenu(QMenu& menu, MenuItem& model, MenuBar& menuBar)
         else
             menu.addAction(item->action());
     }
-    QObject::connect(&menu, &QMenu::aboutToShow, &menu,
+    QObject::connect(&menu, &QMenu::aboutToShow, menuBar.lifetime(),
                      [&menuBar] { runHandler([&menuBar] { updateMenuItems(menuBar); }); });
 }
 
@@ -33,6 +33,8 @@ QMenuBar* buildMenuBarWidget(MenuBar& menuBar, QWidget* parent)
     auto* widget = new QMenuBar(parent);
     for (const auto& menu : menuBar.items())
         fillMenu(*widget->addMenu(menu->text()), *menu, menuBar);
+    // Its commands leave with the bar; its menus, empty then, follow.
+    QObject::connect(menuBar.lifetime(), &QObject::destroyed, widget, &QObject::deleteLater);
     return widget;
 }
 

@@ -7,7 +7,6 @@
 #include "platform/Runtime.h"
 
 #include <QAction>
-#include <QCoreApplication>
 
 namespace quorvel::platform {
 namespace {
@@ -104,21 +103,20 @@ void MenuItem::Append(std::unique_ptr<MenuItem> item)
 
 QAction* MenuItem::action()
 {
-    if (m_action.isNull()) {
-        // Owned by the application, which outlives every window that shows the action.
-        m_action = new QAction(QCoreApplication::instance());
+    if (!m_action) {
+        m_action = std::make_unique<QAction>();
         m_action->setObjectName(m_name);
         m_action->setMenuRole(menuRoleFor(m_role));
-        QObject::connect(m_action, &QAction::triggered, m_action,
+        QObject::connect(m_action.get(), &QAction::triggered, m_action.get(),
                          [this] { runHandler([this] { chooseMenuItem(*this); }); });
         updateAction();
     }
-    return m_action;
+    return m_action.get();
 }
 
 void MenuItem::updateAction()
 {
-    if (m_action.isNull())
+    if (!m_action)
         return;
     m_action->setText(m_text);
     m_action->setSeparator(isSeparator());
@@ -130,6 +128,10 @@ void MenuItem::updateAction()
 QuitMenuItem::QuitMenuItem() : MenuItem(Role::Quit) {}
 
 AppleMenuItem::AppleMenuItem() : MenuItem(Role::Application) {}
+
+MenuBar::MenuBar() : m_lifetime(std::make_unique<QObject>()) {}
+
+MenuBar::~MenuBar() = default;
 
 QList<QAction*> MenuBar::shortcutActions() const
 {

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QObject;
 
 namespace quorvel::platform {
 
@@ -53,7 +53,8 @@ public:
     MenuItem* Lookup(const QString& name);
     void Append(std::unique_ptr<MenuItem> item);
 
-    // The on-screen command of this item, made on first use and kept in step with the item.
+    // The on-screen command of this item, made on first use and kept in step with the item. The item
+    // owns it: destroying the item takes it out of every window and menu that shows it.
     QAction* action();
 
 protected:
@@ -69,7 +70,7 @@ private:
     bool m_autoEnable = false;
     bool m_enabled = true;
     std::vector<std::unique_ptr<MenuItem>> m_items;
-    QPointer<QAction> m_action;
+    std::unique_ptr<QAction> m_action;
 };
 
 class QuitMenuItem : public MenuItem
@@ -88,8 +89,18 @@ public:
 class MenuBar : public MenuItem
 {
 public:
+    MenuBar();
+    ~MenuBar() override;
+
     // The commands of every menu, for windows to answer their shortcuts.
     QList<QAction*> shortcutActions() const;
+
+    // An object that lives exactly as long as the bar: the receiver of every connection that calls into
+    // the bar, so that none outlives it.
+    QObject* lifetime() const { return m_lifetime.get(); }
+
+private:
+    std::unique_ptr<QObject> m_lifetime;
 };
 
 } // namespace quorvel::platform

@@ -3,6 +3,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
+#include "platform/MenuItem.h"
 #include "platform/NilObjectException.h"
 #include "platform/PushButton.h"
 #include "platform/RoundRectangle.h"
@@ -11,7 +12,11 @@
 #include "platform/Window.h"
 #include "support/GuiTest.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <map>
+#include <memory>
 
 using namespace quorvel;
 using platform::Window;
@@ -38,6 +43,46 @@ protected:
         addComponent<platform::Timer>(QStringLiteral("Timer1"));
     }
 };
+
+// A window with a menu bar of its own, showing it, with a handler for its one command.
+class BarWnd final : public platform::ImplicitWindow<BarWnd>
+{
+public:
+    static inline platform::MenuBar* bar = nullptr;
+    static inline int chosen = 0;
+
+protected:
+    void Layout() override
+    {
+        setContentSize(200, 100);
+        setMenuBar(bar);
+        setMenuBarVisible(true);
+    }
+
+    void AddMenuHandlers() override
+    {
+        AddMenuHandler(QStringLiteral("Spare"), [] {
+            ++chosen;
+            return true;
+        });
+    }
+};
+
+// A menu bar with one menu holding the command "Spare", Cmd+K.
+std::unique_ptr<platform::MenuBar> spareMenuBar()
+{
+    auto command = std::make_unique<platform::MenuItem>();
+    command->setName(QStringLiteral("Spare"));
+    command->setText(QStringLiteral("Spare"));
+    command->setKeyboardShortcut(QStringLiteral("Cmd+K"));
+    auto menu = std::make_unique<platform::MenuItem>();
+    menu->setName(QStringLiteral("SpareMenu"));
+    menu->setText(QStringLiteral("Spares"));
+    menu->Append(std::move(command));
+    auto bar = std::make_unique<platform::MenuBar>();
+    bar->Append(std::move(menu));
+    return bar;
+}
 
 // A control looked up as one class, by the name of the class as the program spells it.
 using Lookup = QObject* (*)(const Window& window, const QString& name);
@@ -72,7 +117,13 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(test::resetWindows().isEmpty()); }
+    void init() { BarWnd::chosen = 0; }
+
+    void cleanup()
+    {
+        QVERIFY(test::resetWindows().isEmpty());
+        BarWnd::bar = nullptr;
+    }
 
     // Controls by name and class
 
@@ -111,6 +162,31 @@ private Q_SLOTS:
             QVERIFY2(error.contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(error));
             QVERIFY2(error.contains(qualified(askedClass)), qPrintable(error));
         }
+    }
+
+    // Menu bars
+
+    // Runs under AddressSanitizer in the test command: a command of a destroyed bar must not fire.
+    void aDestroyedMenuBar_leavesNoCommandInTheWindow()
+    {
+        auto bar = spareMenuBar();
+        BarWnd::bar = bar.get();
+        BarWnd& window = BarWnd::instance();
+        QVERIFY(test::cameUpActive(&window));
+        QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(BarWnd::chosen, 1);
+        const auto* shownBar = window.findChild<QMenuBar*>();
+        QVERIFY(shownBar);
+        QPointer<QMenu> shownMenu = shownBar->findChild<QMenu*>();
+        QVERIFY(shownMenu);
+
+        bar.reset();
+        QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+        if (shownMenu)
+            Q_EMIT shownMenu->aboutToShow();
+        QCOMPARE(BarWnd::chosen, 1);
+        QCOMPARE(window.actions(), QList<QAction*>());
+        QTRY_VERIFY(!window.findChild<QMenuBar*>());
     }
 };
 
