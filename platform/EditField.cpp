@@ -11,6 +11,7 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 namespace quorvel::platform {
 
@@ -26,7 +27,7 @@ public:
 
     State validate(QString& input, int& position) const override
     {
-        if (m_field.m_settingText || m_field.m_limit <= 0 || input.size() <= m_field.m_limit ||
+        if (!m_field.isUsersEdit() || m_field.m_limit <= 0 || input.size() <= m_field.m_limit ||
             m_field.m_longTextsShown.contains(input))
             return Acceptable;
         // An edit leaves the cursor after what it inserted, and the old text after the cursor as it was.
@@ -54,22 +55,30 @@ private:
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TypingLimit(*this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_shownText = text;
-        if (m_limit > 0 && text.size() > m_limit)
-            m_longTextsShown.insert(text);
-        updateToolTip();
-    });
+    // Qt reports an edit by the user with textEdited just before textChanged, and a text set by the
+    // program with textChanged alone.
+    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
+    connect(this, &QLineEdit::textChanged, this, &EditField::noteTextChanged);
 }
 
-void EditField::setText(const QString& text)
+// The field records each edit by the user for undo before it checks the edit, and setting the text,
+// by whichever call, clears that record. So the limit holds for every edit, and for nothing else.
+bool EditField::isUsersEdit() const
 {
-    m_settingText = true;
-    m_longTextsShown.clear();
-    QLineEdit::setText(text);
-    m_settingText = false;
-    // A text wider than the field shows its beginning.
-    setCursorPosition(0);
+    return isUndoAvailable() || isRedoAvailable();
+}
+
+void EditField::noteTextChanged(const QString& text)
+{
+    if (!std::exchange(m_edited, false)) {
+        m_longTextsShown.clear();
+        // A text wider than the field shows its beginning.
+        setCursorPosition(0);
+    }
+    m_shownText = text;
+    if (m_limit > 0 && text.size() > m_limit)
+        m_longTextsShown.insert(text);
+    updateToolTip();
 }
 
 void EditField::setLimitText(int limit)

@@ -12,9 +12,9 @@ namespace quorvel::platform {
 // A one-line text field. Its KeyDown handler sees each typed key (see KeyCodes.h), Tab and Backspace
 // included, before the field takes it, and may swallow it.
 //
-// LimitText limits what the user types or pastes, never what the program sets: a computed text longer
-// than the limit is shown whole. A text wider than the field shows its beginning, and the whole text
-// is offered as the field's tooltip.
+// LimitText limits what the user types, pastes or drops, never the text the program sets, whichever
+// call sets it: a computed text longer than the limit is shown whole. A text the program sets that is
+// wider than the field shows its beginning, and the whole text is offered as the field's tooltip.
 class EditField : public QLineEdit
 {
     Q_OBJECT
@@ -24,8 +24,6 @@ public:
 
     explicit EditField(QWidget* parent = nullptr);
 
-    // Sets the text as the program, whatever the limit.
-    void setText(const QString& text);
     void setLimitText(int limit);
     int limitText() const { return m_limit; }
 
@@ -38,10 +36,12 @@ protected:
 
 private:
     friend class TypingLimit;
+    bool isUsersEdit() const;
+    void noteTextChanged(const QString& text);
     void updateToolTip();
 
     int m_limit = 0;
-    bool m_settingText = false;
+    bool m_edited = false;          // the change being reported is an edit by the user
     QString m_shownText;            // the text before the edit being checked
     QSet<QString> m_longTextsShown; // texts over the limit shown since the program set one
     KeyDownHandler m_keyDown;

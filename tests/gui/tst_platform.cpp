@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
+#include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
 #include "platform/MenuItem.h"
@@ -11,10 +12,14 @@
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "support/GuiTest.h"
+#include "windows/ControlWnd.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <array>
 #include <map>
 #include <memory>
 
@@ -110,14 +115,45 @@ QString qualified(const QString& className)
     return QStringLiteral("quorvel::platform::") + className;
 }
 
+// The calculator's three number fields, which take five typed characters each.
+enum FieldIndex { A, B, AB };
+constexpr std::array fieldNames{"AFld", "BFld", "ABFld"};
+
+platform::EditField& field(int index)
+{
+    return ControlWnd::instance().control<platform::EditField>(QString::fromLatin1(fieldNames.at(index)));
+}
+
+// A text dragged in from elsewhere and dropped into the field.
+void drop(platform::EditField& field, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPoint at = field.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&field, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&field, &drop);
+}
+
 } // namespace
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
+    int m_beeps = 0;
+
+    int beeps() const { return platform::beepCount() - m_beeps; }
+
 private Q_SLOTS:
-    void init() { BarWnd::chosen = 0; }
+    void initTestCase() { test::registerApplication(); }
+
+    void init()
+    {
+        BarWnd::chosen = 0;
+        m_beeps = platform::beepCount();
+    }
 
     void cleanup()
     {
@@ -162,6 +198,50 @@ private Q_SLOTS:
             QVERIFY2(error.contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(error));
             QVERIFY2(error.contains(qualified(askedClass)), qPrintable(error));
         }
+    }
+
+    // The typing limit
+
+    void theProgramsText_isNeverCut_data()
+    {
+        QTest::addColumn<QString>("setBy");
+        QTest::newRow("EditField") << QStringLiteral("EditField");
+        QTest::newRow("QLineEdit") << QStringLiteral("QLineEdit");
+        QTest::newRow("a connection to QLineEdit::setText") << QStringLiteral("connection");
+    }
+
+    void theProgramsText_isNeverCut()
+    {
+        QFETCH(QString, setBy);
+        platform::EditField& b = field(B);
+        const QString result = QStringLiteral("39601.00");
+        if (setBy == QLatin1String("EditField")) {
+            b.setText(result);
+        } else if (setBy == QLatin1String("QLineEdit")) {
+            static_cast<QLineEdit&>(b).setText(result);
+        } else {
+            QLineEdit source;
+            QObject::connect(&source, &QLineEdit::textChanged, &b, &QLineEdit::setText);
+            source.setText(result);
+        }
+        QCOMPARE(b.text(), result);
+        QCOMPARE(b.cursorPosition(), 0);
+        QCOMPARE(b.toolTip(), result);
+
+        b.selectAll();
+        QTest::keyClick(&b, Qt::Key_1);
+        QCOMPARE(b.text(), QStringLiteral("1"));
+        QTest::keyClick(&b, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.text(), result);
+        b.selectAll();
+        QTest::keyClicks(&b, QStringLiteral("1234567"));
+        QCOMPARE(b.text(), QStringLiteral("12345"));
+    }
+
+    void droppedText_isCutToTheLimit()
+    {
+        drop(field(A), QStringLiteral("123456789"));
+        QCOMPARE(field(A).text(), QStringLiteral("12345"));
     }
 
     // Menu bars
