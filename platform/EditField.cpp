@@ -6,6 +6,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/Runtime.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -14,6 +15,27 @@
 #include <utility>
 
 namespace quorvel::platform {
+namespace {
+
+// Whether QLineEdit inserts the text of a key it gets, as it decides in QInputControl::isAcceptableInput:
+// a formatting character always; else a printable or private-use character or a surrogate pair, unless
+// typed with Ctrl alone or with Ctrl+Shift.
+bool insertsText(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.at(0);
+    if (first.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    const bool surrogatePair = text.size() > 1 && first.isHighSurrogate() && text.at(1).isLowSurrogate();
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse || surrogatePair;
+}
+
+} // namespace
 
 // Holds what the user types, pastes or drops to the field's limit, as a maximum length would, but
 // leaves alone a longer text that the program set: the user may shorten it or replace it, and whatever
@@ -94,14 +116,57 @@ void EditField::onKeyDown(KeyDownHandler handler)
 // Keys are taken here rather than in keyPressEvent so that Tab is seen before it moves the focus.
 bool EditField::event(QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && m_keyDown) {
-        const QString key = keyDownText(*static_cast<QKeyEvent*>(event));
-        if (!key.isEmpty() && runHandler([&] { return m_keyDown(key); })) {
-            event->accept();
-            return true;
+    if (m_keyDown) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (swallowsKey(*static_cast<QKeyEvent*>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::InputMethod:
+            return takeInputMethodEvent(*static_cast<QInputMethodEvent*>(event));
+        default:
+            break;
         }
     }
     return QLineEdit::event(event);
+}
+
+// A shortcut that QLineEdit would still insert as text (Meta with a character; Ctrl with a formatting
+// character, such as the zero-width non-joiner) is swallowed: it is no key for KeyDown, and nothing
+// typed may enter the text without passing KeyDown.
+bool EditField::swallowsKey(const QKeyEvent& event)
+{
+    const QString key = keyDownText(event);
+    if (key.isEmpty())
+        return insertsText(event);
+    return runKeyDown(key);
+}
+
+// An input method (a dead key or a compose sequence on X11, IBus, fcitx, Wayland's text input) sends
+// what the user composed without key presses. Each character it commits passes KeyDown as a typed key
+// and only those let through are inserted; what it shows while composing is no text of the field.
+bool EditField::takeInputMethodEvent(QInputMethodEvent& event)
+{
+    const QString committed = event.commitString();
+    QString passed;
+    for (const QString& key : committedKeys(committed))
+        if (!runKeyDown(key))
+            passed += key;
+    if (passed == committed)
+        return QLineEdit::event(&event);
+    QInputMethodEvent filtered(event.preeditString(), event.attributes());
+    if (!passed.isEmpty())
+        filtered.setCommitString(passed, event.replacementStart(), event.replacementLength());
+    QLineEdit::event(&filtered);
+    event.accept();
+    return true;
+}
+
+bool EditField::runKeyDown(const QString& key)
+{
+    return runHandler([&] { return m_keyDown(key); });
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

@@ -10,7 +10,9 @@
 namespace quorvel::platform {
 
 // A one-line text field. Its KeyDown handler sees each typed key (see KeyCodes.h), Tab and Backspace
-// included, before the field takes it, and may swallow it.
+// included, before the field takes it, and may swallow it; each character that an input method
+// composes (a dead key, a compose sequence, IBus) comes to it as a typed key too. Nothing typed enters
+// the text without passing it.
 //
 // LimitText limits what the user types, pastes or drops, never the text the program sets, whichever
 // call sets it: a computed text longer than the limit is shown whole. A text the program sets that is
@@ -36,6 +38,9 @@ protected:
 
 private:
     friend class TypingLimit;
+    bool swallowsKey(const QKeyEvent& event);
+    bool takeInputMethodEvent(QInputMethodEvent& event);
+    bool runKeyDown(const QString& key);
     bool isUsersEdit() const;
     void noteTextChanged(const QString& text);
     void updateToolTip();

@@ -47,24 +47,47 @@ std::optional<char16_t> controlCode(int key)
 }
 
 // The first character of a typed text, kept whole when it lies outside the Basic Multilingual Plane.
-QString firstCharacter(const QString& text)
+QString firstCharacter(QStringView text)
 {
     const bool surrogatePair = text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate();
-    return text.left(surrogatePair ? 2 : 1);
+    return text.left(surrogatePair ? 2 : 1).toString();
+}
+
+bool typesCharacter(const QString& text)
+{
+    return !text.isEmpty() && text.at(0).category() != QChar::Other_Control;
+}
+
+// A key with Ctrl or Cmd is a shortcut, unless it types a character with Ctrl+Alt: AltGr on Windows.
+bool isShortcut(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (!(modifiers & (Qt::ControlModifier | Qt::MetaModifier)))
+        return false;
+    const bool altGr = modifiers.testFlags(Qt::ControlModifier | Qt::AltModifier);
+    return !(altGr && typesCharacter(event.text()));
 }
 
 } // namespace
 
 QString keyDownText(const QKeyEvent& event)
 {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+    if (isShortcut(event))
         return {};
     if (const auto code = controlCode(event.key()))
         return QString(QChar(*code));
     const QString text = event.text();
-    if (text.isEmpty() || text.at(0).category() == QChar::Other_Control)
+    if (!typesCharacter(text))
         return {};
     return firstCharacter(text);
+}
+
+QStringList committedKeys(const QString& text)
+{
+    QStringList keys;
+    for (qsizetype at = 0; at < text.size(); at += keys.constLast().size())
+        keys.append(firstCharacter(QStringView(text).mid(at)));
+    return keys;
 }
 
 } // namespace quorvel::platform

@@ -4,6 +4,7 @@
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
+#include "platform/KeyCodes.h"
 #include "platform/MenuItem.h"
 #include "platform/NilObjectException.h"
 #include "platform/PushButton.h"
@@ -16,6 +17,8 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -122,6 +125,27 @@ constexpr std::array fieldNames{"AFld", "BFld", "ABFld"};
 platform::EditField& field(int index)
 {
     return ControlWnd::instance().control<platform::EditField>(QString::fromLatin1(fieldNames.at(index)));
+}
+
+QStringList fieldTexts()
+{
+    return {field(A).text(), field(B).text(), field(AB).text()};
+}
+
+// Types a reliability into A and a change in length into B.
+void fillAAndB()
+{
+    QTest::keyClicks(&field(A), QStringLiteral(".5"));
+    QTest::keyClicks(&field(B), QStringLiteral("2"));
+}
+
+// What an input method sends when the user has composed `text`: a dead key and a letter, a compose
+// sequence, a choice in IBus or fcitx.
+void commit(platform::EditField& field, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(&field, &event);
 }
 
 // A text dragged in from elsewhere and dropped into the field.
@@ -238,10 +262,116 @@ private Q_SLOTS:
         QCOMPARE(b.text(), QStringLiteral("12345"));
     }
 
-    void droppedText_isCutToTheLimit()
+    // A drop is no typed key: the key rule does not see it, the limit holds.
+    void droppedText_isCutToTheLimitUnfiltered()
     {
-        drop(field(A), QStringLiteral("123456789"));
-        QCOMPARE(field(A).text(), QStringLiteral("12345"));
+        drop(field(A), QStringLiteral("x.5/\u00e9789"));
+        QCOMPARE(field(A).text(), QStringLiteral("x.5/\u00e9"));
+        QCOMPARE(beeps(), 0);
+    }
+
+    // Every typed character passes the key rule
+
+    void aComposedText_passesTheKeyRuleCharacterByCharacter_data()
+    {
+        QTest::addColumn<int>("into");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        QTest::newRow("é into A") << int(A) << QStringLiteral("\u00e9") << QStringList{".5", "2", ""} << 1;
+        QTest::newRow("5 into A") << int(A) << QStringLiteral("5") << QStringList{".55", "2", ""} << 0;
+        QTest::newRow("5, é and a point into A")
+            << int(A) << QStringLiteral("5\u00e9.") << QStringList{".55.", "2", ""} << 1;
+        QTest::newRow("a character beyond 16 bits into A, one key")
+            << int(A) << QStringLiteral("\U0001F600") << QStringList{".5", "2", ""} << 1;
+        QTest::newRow("digits into A, to the limit")
+            << int(A) << QStringLiteral("12345") << QStringList{".5123", "2", ""} << 0;
+        QTest::newRow("é into AB empties B")
+            << int(AB) << QStringLiteral("\u00e9") << QStringList{".5", "", ""} << 1;
+        QTest::newRow("7 into AB empties B")
+            << int(AB) << QStringLiteral("7") << QStringList{".5", "", "7"} << 0;
+    }
+
+    void aComposedText_passesTheKeyRuleCharacterByCharacter()
+    {
+        QFETCH(int, into);
+        QFETCH(QString, committed);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
+        fillAAndB();
+        commit(field(into), committed);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
+    void whatAnInputMethodShowsWhileComposing_isNoTypedText()
+    {
+        fillAAndB();
+        QInputMethodEvent composing(QStringLiteral("\u00b4"), {});
+        QApplication::sendEvent(&field(AB), &composing);
+        QCOMPARE(fieldTexts(), QStringList({".5", "2", ""}));
+        QCOMPARE(beeps(), 0);
+    }
+
+    // Windows sends AltGr as Ctrl+Alt.
+    void aCharacterTypedWithCtrlAlt_passesTheKeyRule_data()
+    {
+        QTest::addColumn<int>("into");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        QTest::newRow("@ into A") << int(A) << Qt::Key_At << QStringLiteral("@") << QStringList{".5", "2", ""}
+                                  << 1;
+        QTest::newRow("\u20ac into A")
+            << int(A) << Qt::Key_E << QStringLiteral("\u20ac") << QStringList{".5", "2", ""} << 1;
+        QTest::newRow("5 into A") << int(A) << Qt::Key_5 << QStringLiteral("5") << QStringList{".55", "2", ""}
+                                  << 0;
+        QTest::newRow("@ into AB empties B")
+            << int(AB) << Qt::Key_At << QStringLiteral("@") << QStringList{".5", "", ""} << 1;
+    }
+
+    void aCharacterTypedWithCtrlAlt_passesTheKeyRule()
+    {
+        QFETCH(int, into);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, text);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
+        fillAAndB();
+        QTest::sendKeyEvent(QTest::Click, &field(into), key, text, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
+    // Meta is the Super key, or Control on macOS: a shortcut, no key for the rule.
+    void aCharacterTypedWithMeta_isNotTyped()
+    {
+        fillAAndB();
+        QTest::sendKeyEvent(QTest::Click, &field(AB), Qt::Key_5, QStringLiteral("5"), Qt::MetaModifier);
+        QCOMPARE(fieldTexts(), QStringList({".5", "2", ""}));
+        QCOMPARE(beeps(), 0);
+    }
+
+    void keyDownText_takesCtrlAltWithACharacterAsTyping_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("AltGr+Q, @") << Qt::Key_At << QStringLiteral("@") << QStringLiteral("@");
+        QTest::newRow("AltGr+E, \u20ac") << Qt::Key_E << QStringLiteral("\u20ac") << QStringLiteral("\u20ac");
+        QTest::newRow("Ctrl+Alt+Left") << Qt::Key_Left << QString() << QString();
+        QTest::newRow("Ctrl+Alt+Backspace") << Qt::Key_Backspace << QStringLiteral("\b") << QString();
+        QTest::newRow("Ctrl+Alt+Delete") << Qt::Key_Delete << QStringLiteral("\x7f") << QString();
+    }
+
+    void keyDownText_takesCtrlAltWithACharacterAsTyping()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier | Qt::AltModifier, text);
+        QCOMPARE(platform::keyDownText(event), expected);
     }
 
     // Menu bars
