@@ -119,13 +119,13 @@ bool EditField::event(QEvent* event)
     if (m_keyDown) {
         switch (event->type()) {
         case QEvent::KeyPress:
-            if (swallowsKey(*static_cast<QKeyEvent*>(event))) {
+            if (swallowsKey(dynamic_cast<QKeyEvent&>(*event))) {
                 event->accept();
                 return true;
             }
             break;
         case QEvent::InputMethod:
-            return takeInputMethodEvent(*static_cast<QInputMethodEvent*>(event));
+            return takeInputMethodEvent(dynamic_cast<QInputMethodEvent&>(*event));
         default:
             break;
         }

@@ -99,7 +99,7 @@ Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, 
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new Style);
-}
+} // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns the style it is given
 
 Runtime::~Runtime()
 {

@@ -35,6 +35,13 @@ void noteActivated(Window* window)
     order.prepend(window);
 }
 
+// Posted to a window made visible, which shows itself when the event arrives.
+QEvent::Type showWhenIdleEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 } // namespace
 
 Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
@@ -65,16 +72,7 @@ void Window::construct()
 void Window::showWhenIdle()
 {
     m_showPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!m_showPending)
-                return;
-            m_showPending = false;
-            placeOnFirstShow();
-            show();
-        },
-        Qt::QueuedConnection);
+    QCoreApplication::postEvent(this, new QEvent(showWhenIdleEvent()));
 }
 
 void Window::Show()
@@ -247,6 +245,13 @@ void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handl
 
 bool Window::event(QEvent* event)
 {
+    if (event->type() == showWhenIdleEvent()) {
+        if (std::exchange(m_showPending, false)) {
+            placeOnFirstShow();
+            show();
+        }
+        return true;
+    }
     if (event->type() == QEvent::WindowActivate) {
         noteActivated(this);
         runHandler([this] { Activate(); });

@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 the Quorvel authors
 # SPDX-License-Identifier: MIT
 #
-# Installs what the tests need, then builds and runs every check: the test suites in a release build
-# and again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, the
-# program on Wayland, and the desktop files and the Debian package.
+# Installs what the tests need, then builds and runs every check: the test suites in a release build,
+# clang-tidy over the program's sources, the test suites again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, and the desktop files
+# and the Debian package.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -19,6 +20,9 @@ step "release build and tests"
 cmake --preset release -DBUILD_TESTING=ON >/dev/null
 cmake --build --preset release
 ctest --preset release
+
+step "clang-tidy"
+scripts/check-tidy.sh build/release
 
 step "sanitizer build and tests"
 cmake --preset asan >/dev/null
