@@ -62,7 +62,9 @@ void Qwindow::Layout()
     setBackgroundColor(Qt::white);
 }
 
-// Each label ends where the next one begins, so that no text runs under another label.
+// Each label ends where the next one begins, so that no text runs under another label. At 12 pixels a
+// line is about 14 high: the introduction takes five lines and the formulas sixteen. Each frame holds a
+// line more, for desktop fonts that run wider, which also leaves an empty line below the introduction.
 void Qwindow::CreateControls()
 {
     const auto make = [this](const char* name, const QRect& frame, int pixelSize, const QString& text) {
@@ -72,8 +74,8 @@ void Qwindow::CreateControls()
         label.setMultiLine(true);
         label.setCaption(text);
     };
-    make("StaticText2", {9, 8, 482, 67}, 12, introduction);
-    make("StaticText3", {9, 75, 482, 261}, 12, formulaLines.join(QLatin1Char('\n')));
+    make("StaticText2", {9, 8, 482, 84}, 12, introduction);
+    make("StaticText3", {9, 92, 482, 244}, 12, formulaLines.join(QLatin1Char('\n')));
     make("StaticText4", {9, 336, 482, 128}, 9, noticeLines.join(QLatin1Char('\n')));
 }
 

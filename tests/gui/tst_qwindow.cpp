@@ -85,6 +85,25 @@ private Q_SLOTS:
                      qPrintable(label->objectName()));
     }
 
+    void eachLabelIsDrawnAtItsSize_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixelSize");
+        QTest::newRow("introduction") << QStringLiteral("StaticText2") << 12;
+        QTest::newRow("formulas and references") << QStringLiteral("StaticText3") << 12;
+        QTest::newRow("notice") << QStringLiteral("StaticText4") << 9;
+    }
+
+    void eachLabelIsDrawnAtItsSize()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, pixelSize);
+        Qwindow& window = shownQwindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto& label = window.control<platform::StaticText>(name);
+        QCOMPARE(label.fontInfo().pixelSize(), pixelSize);
+    }
+
     // How it goes away
 
     void anyKeyHidesIt_data()
