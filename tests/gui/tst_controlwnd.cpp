@@ -34,14 +34,20 @@ QString qs(std::string_view text)
 enum FieldIndex { A, B, AB };
 constexpr std::array fieldNames{"AFld", "BFld", "ABFld"};
 
+// The calculator window that init() made.
+ControlWnd& calculator()
+{
+    return test::liveWindow<ControlWnd>("ControlWnd");
+}
+
 EditField& field(int index)
 {
-    return ControlWnd::instance().control<EditField>(QString::fromLatin1(fieldNames.at(index)));
+    return calculator().control<EditField>(QString::fromLatin1(fieldNames.at(index)));
 }
 
 platform::PushButton& button(const char* name)
 {
-    return ControlWnd::instance().control<platform::PushButton>(QString::fromLatin1(name));
+    return calculator().control<platform::PushButton>(QString::fromLatin1(name));
 }
 
 void click(QWidget& widget)

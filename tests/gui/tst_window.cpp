@@ -107,9 +107,17 @@ protected:
     }
 };
 
+// The recording window, made on first use. Once the test has closed it, the helpers make no new one.
+RecordingWnd& recordingWindow()
+{
+    if (RecordingWnd::events.contains(QStringLiteral("Close")))
+        test::windowGone("RecordingWnd");
+    return RecordingWnd::instance();
+}
+
 template <class Control> Control& control(const QString& name)
 {
-    return RecordingWnd::instance().control<Control>(name);
+    return recordingWindow().control<Control>(name);
 }
 
 QString delivered(int key, Qt::KeyboardModifiers modifiers, const QString& text)
@@ -155,7 +163,8 @@ private Q_SLOTS:
     void aWindowMadeAndHiddenByOneHandler_neverAppears()
     {
         RecordingWnd::instance().Hide();
-        QTest::qWait(50);
+        // What the handler left for later, the showing of the window included.
+        QCoreApplication::sendPostedEvents();
         QVERIFY(!RecordingWnd::instance().isVisible());
         QVERIFY(!RecordingWnd::events.contains(QStringLiteral("Shown")));
     }
@@ -415,9 +424,15 @@ private Q_SLOTS:
         timer.setPeriod(30);
         QVERIFY(timer.isCounting());
         QTRY_COMPARE(fired, 1);
-        QTest::qWait(100);
-        QCOMPARE(fired, 1);
         QVERIFY(!timer.isCounting());
+        // Three more of its periods pass, counted by a timer in mode 2: it has fired once.
+        platform::Timer periods;
+        int elapsed = 0;
+        periods.onAction([&elapsed] { ++elapsed; });
+        periods.setMode(platform::Timer::Multiple);
+        periods.setPeriod(30);
+        QTRY_VERIFY(elapsed >= 3);
+        QCOMPARE(fired, 1);
     }
 
     void msgBox_showsTheTextWithOneOkButtonTitledWithTheProgram()

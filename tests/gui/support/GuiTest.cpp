@@ -69,4 +69,9 @@ int runEventLoop(const std::function<void()>& action, int timeoutMs)
     return QApplication::exec();
 }
 
+void windowGone(const char* windowClass)
+{
+    qFatal("%s is gone: a test helper looked it up, and makes no new window", windowClass);
+}
+
 } // namespace quorvel::test

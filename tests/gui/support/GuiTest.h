@@ -31,6 +31,19 @@ bool cameUpActive(QWidget* window);
 // or -1 when nothing quit within `timeoutMs`.
 int runEventLoop(const std::function<void()>& action, int timeoutMs = 5000);
 
+// Ends the test run with a failure that names the window class: a window that a test helper looked up
+// no longer exists.
+[[noreturn]] void windowGone(const char* windowClass);
+
+// The live instance of a window class, for test helpers. Where the class's instance() would make a
+// fresh window, this fails: a window closed by mistake must not hide behind a new one.
+template <class W> W& liveWindow(const char* windowClass)
+{
+    if (!W::exists())
+        windowGone(windowClass);
+    return W::instance();
+}
+
 } // namespace quorvel::test
 
 // A main() for window tests: isolated environment, application, modal watch, then the test object.
