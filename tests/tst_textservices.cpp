@@ -100,6 +100,10 @@ void TextServices::valReadsUnusableTextsAsZero_data()
     QTest::newRow("missing divisor: 3/") << QByteArray("3/");
     QTest::newRow("missing dividend: /4") << QByteArray("/4");
     QTest::newRow("two fractions: 1/2/3") << QByteArray("1/2/3");
+    // Pasted from a table: only spaces count as padding.
+    QTest::newRow("tab before: '\\t.5'") << QByteArray("\t.5");
+    QTest::newRow("tab after: '.5\\t'") << QByteArray(".5\t");
+    QTest::newRow("line break after: '.5\\n'") << QByteArray(".5\n");
 }
 
 void TextServices::valReadsUnusableTextsAsZero()

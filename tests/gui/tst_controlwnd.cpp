@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QWindow>
 #include <array>
 
 using namespace quorvel;
@@ -661,6 +662,20 @@ private Q_SLOTS:
         click(badge);
         QCOMPARE(&Qwindow::instance(), first);
         QVERIFY(first->isVisible());
+    }
+
+    // Its close button: the window system's request, which QWindow::close() sends as the title bar does.
+    void closingTheInformationWindow_leavesTheCalculatorActiveWithTheKeyboard()
+    {
+        click(field(B));
+        click(calculator().control<platform::Canvas>(QStringLiteral("Canvas1")));
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
+        QVERIFY(Qwindow::instance().windowHandle()->close());
+        QVERIFY(!Qwindow::exists());
+        QTRY_VERIFY(calculator().isActiveWindow());
+        QCOMPARE(focusName(), QStringLiteral("BFld"));
+        typeOnKeyboard(QStringLiteral("2"));
+        QCOMPARE(field(B).text(), QStringLiteral("2"));
     }
 
     // The About window and the menu

@@ -207,6 +207,45 @@ private Q_SLOTS:
         QVERIFY(item("EditCopy").isEnabled());
     }
 
+    void openingAMenuOfTheCalculatorsBar_enablesItsItemsByTheRule_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("File: Print, which the calculator does not answer")
+            << QStringLiteral("File") << QStringLiteral("FilePrint") << false;
+        QTest::newRow("Edit: Cut, a field has the focus")
+            << QStringLiteral("Edit") << QStringLiteral("EditCut") << true;
+        QTest::newRow("Window: Control, turned off by the calculator")
+            << QStringLiteral("Window") << QStringLiteral("ControlMenuItem") << false;
+        QTest::newRow("Window: About, answered by the calculator")
+            << QStringLiteral("Window") << QStringLiteral("AboutMenuItem") << true;
+    }
+
+    // Qt announces a menu with aboutToShow just before it opens, whether by a click, a key or a screen
+    // reader; the item starts in the wrong state, so only the rule can set it right.
+    void openingAMenuOfTheCalculatorsBar_enablesItsItemsByTheRule()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, name);
+        QFETCH(bool, enabled);
+        ControlWnd& calculator = ControlWnd::instance();
+        activate(calculator);
+        calculator.control<platform::EditField>(QStringLiteral("AFld")).setFocus();
+        MenuItem& shown = item(name.toLatin1().constData());
+        shown.setEnabled(!enabled);
+        const QMenuBar* bar = calculator.findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QMenu* opened = nullptr;
+        for (const QAction* title : bar->actions())
+            if (title->text() == menu)
+                opened = title->menu();
+        QVERIFY(opened);
+        Q_EMIT opened->aboutToShow();
+        QCOMPARE(shown.isEnabled(), enabled);
+        QCOMPARE(shown.action()->isEnabled(), enabled);
+    }
+
     // Choosing a command
 
     void choosing_goesToTheActiveWindowsHandler()

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QProcess>
 
 using namespace quorvel;
 
@@ -152,6 +153,20 @@ private Q_SLOTS:
         QTRY_VERIFY(ControlWnd::exists());
         QCOMPARE(test::runEventLoop([] { ControlWnd::instance().close(); }), 0);
         QVERIFY(!InvisibleWnd::instance().isVisible());
+    }
+
+    // The program itself, with its first start-up step failing: the document types cannot be declared
+    // (see support/FailingStartup.cpp).
+    void aFailedStartUp_endsWithStatusOneAndSaysWhy()
+    {
+        QProcess program;
+        program.start(QStringLiteral(QUORVEL_FAILING_STARTUP), {});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+                 QStringLiteral("Quorvel: unhandled exception: the document types cannot be declared\n"));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
     }
 };
 

@@ -107,6 +107,25 @@ protected:
     }
 };
 
+// A window whose controls cannot be made while `failing` holds.
+class FailingWnd final : public platform::ImplicitWindow<FailingWnd>
+{
+public:
+    static inline bool failing = true;
+    static inline int attempts = 0;
+
+protected:
+    void Layout() override { setContentSize(120, 80); }
+
+    void CreateControls() override
+    {
+        ++attempts;
+        if (failing)
+            throw std::runtime_error("no controls");
+        addControl<PushButton>(QStringLiteral("Button"), {10, 10, 80, 32});
+    }
+};
+
 // The recording window, made on first use. Once the test has closed it, the helpers make no new one.
 RecordingWnd& recordingWindow()
 {
@@ -142,6 +161,8 @@ private Q_SLOTS:
         RecordingWnd::fieldKeys.clear();
         RecordingWnd::swallowFieldKeys = false;
         PlainWnd::keys.clear();
+        FailingWnd::failing = true;
+        FailingWnd::attempts = 0;
     }
 
     void cleanup() { QVERIFY(test::resetWindows().isEmpty()); }
@@ -189,6 +210,20 @@ private Q_SLOTS:
         QVERIFY(&second != first.data());
         QCOMPARE(RecordingWnd::events.count(QStringLiteral("Open")), 2);
         QTRY_VERIFY(first.isNull());
+    }
+
+    void instance_whoseCreateControlsThrows_passesItOnAndTriesAgainNextTime()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, FailingWnd::instance());
+        QVERIFY(!FailingWnd::exists());
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!dynamic_cast<const FailingWnd*>(window));
+        FailingWnd::failing = false;
+        FailingWnd& window = FailingWnd::instance();
+        QCOMPARE(FailingWnd::attempts, 2);
+        QVERIFY(FailingWnd::exists());
+        QCOMPARE(window.control<PushButton>(QStringLiteral("Button")).geometry(), QRect(10, 10, 80, 32));
+        QVERIFY(test::cameUpActive(&window));
     }
 
     void show_bringsTheWindowToTheFrontWithFocus()
