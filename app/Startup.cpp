@@ -11,6 +11,7 @@
 #include "windows/Menu.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -36,6 +37,37 @@ QIcon windowIcon()
     return QIcon::fromTheme(QStringLiteral(QUORVEL_APP_ID), icon);
 }
 
+// Gives the program's windows their icon once the first window has been drawn. Drawing the icon and
+// looking it up in the icon theme takes about 8 ms, which the splash, an untitled dialog that shows no
+// icon, need not wait for; the calculator window, made 1500 ms later, has the icon when it appears.
+class WindowIconOnceDrawn final : public QObject
+{
+public:
+    explicit WindowIconOnceDrawn(QCoreApplication& application) : QObject(&application)
+    {
+        application.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // Posted, to be handled once the drawing has been handed to the window system.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        }
+        return false;
+    }
+
+    void customEvent(QEvent*) override
+    {
+        QApplication::setWindowIcon(windowIcon());
+        // The icon theme lookup reads the theme's whole index into short-lived memory (0.7 MB).
+        platform::releaseFreedMemory();
+        deleteLater();
+    }
+};
+
 // The names are set before the application object exists: the command line and the report of a missing
 // display use them.
 void nameTheProgram()
@@ -49,13 +81,18 @@ void nameTheProgram()
 
 } // namespace
 
+void setWindowIconOnceDrawn()
+{
+    new WindowIconOnceDrawn(*QCoreApplication::instance());
+}
+
 int runProgram(int argc, char* argv[])
 {
     nameTheProgram();
     if (const auto status = runCommandLine(argc, argv))
         return *status;
     platform::Runtime runtime(argc, argv);
-    QApplication::setWindowIcon(windowIcon());
+    setWindowIconOnceDrawn();
     return _Main(runtime);
 }
 

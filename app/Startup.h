@@ -14,6 +14,9 @@ namespace quorvel {
 // with no display to open, 2 after a usage error).
 int runProgram(int argc, char* argv[]);
 
+// Gives every window the program's icon once the first window has been drawn. runProgram calls it.
+void setWindowIconOnceDrawn();
+
 // Start-up in its fixed order, then the event loop. Needs the runtime.
 int _Main(platform::Runtime& runtime);
 // The steps of start-up.

@@ -12,6 +12,10 @@
 #include <cstdlib>
 #include <exception>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace quorvel::platform {
 namespace {
 
@@ -120,6 +124,13 @@ QString programName()
 {
     const QString& name = programNameSlot();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
+}
+
+void releaseFreedMemory() noexcept
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 void Quit(int status)

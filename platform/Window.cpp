@@ -42,6 +42,12 @@ QEvent::Type showWhenIdleEvent()
     return type;
 }
 
+QEvent::Type releaseWhenIdleEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 } // namespace
 
 Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
@@ -91,6 +97,15 @@ void Window::Hide()
     hide();
     if (wasActive)
         activateWindowBehind();
+    releaseNativeWindowWhenIdle();
+}
+
+// A hidden window gives back its native window and the buffer it is drawn in (0.4 MB for the About
+// window); showing it again makes new ones. Not at once: the window system may still be delivering the
+// event that hid it, such as another window's activation.
+void Window::releaseNativeWindowWhenIdle()
+{
+    QCoreApplication::postEvent(this, new QEvent(releaseWhenIdleEvent()));
 }
 
 // Hiding the front window brings the one behind it to the front, as a window manager would; without
@@ -250,6 +265,11 @@ bool Window::event(QEvent* event)
             placeOnFirstShow();
             show();
         }
+        return true;
+    }
+    if (event->type() == releaseWhenIdleEvent()) {
+        if (isHidden() && testAttribute(Qt::WA_WState_Created))
+            destroy();
         return true;
     }
     if (event->type() == QEvent::WindowActivate) {

@@ -126,6 +126,7 @@ private:
     bool isClosed() const { return m_closed; }
     void showWhenIdle();
     void activateWindowBehind();
+    void releaseNativeWindowWhenIdle();
     void placeOnFirstShow();
     void installMenuBar();
 

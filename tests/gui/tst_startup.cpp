@@ -136,6 +136,17 @@ private Q_SLOTS:
         QVERIFY(ControlWnd::instance().isVisible());
     }
 
+    void theCalculator_hasTheProgramIconWhenItAppears()
+    {
+        holdTimer1();
+        setWindowIconOnceDrawn();
+        QVERIFY(QTest::qWaitForWindowExposed(&AboutWnd::instance()));
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        fireTimer1();
+        QTRY_VERIFY(ControlWnd::exists());
+        QCOMPARE(ControlWnd::instance().windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    }
+
     // Ending
 
     void quittingDuringTheSplash_neverMakesTheCalculator()

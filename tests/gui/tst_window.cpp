@@ -200,6 +200,21 @@ private Q_SLOTS:
         QCOMPARE(RecordingWnd::events.count(QStringLiteral("Open")), 1);
     }
 
+    void shownAgainAfterHiding_comesBackActiveWithWhatItShowed()
+    {
+        RecordingWnd& window = RecordingWnd::instance();
+        QVERIFY(test::cameUpActive(&window));
+        QTest::keyClicks(&control<EditField>(QStringLiteral("Field")), QStringLiteral("12"));
+        window.Hide();
+        // Long enough for the hidden window to give its native window back.
+        QTest::qWait(50);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(control<EditField>(QStringLiteral("Field")).text(), QStringLiteral("12"));
+        QCOMPARE(window.size(), QSize(300, 200));
+    }
+
     void close_runsCloseAndTheNextUseMakesAFreshWindow()
     {
         QPointer<RecordingWnd> first = &RecordingWnd::instance();
