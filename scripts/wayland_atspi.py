@@ -249,15 +249,29 @@ def wait_for_calculator(application, program):
     return calculator
 
 
-def check_about_window(application):
-    about = next((w for w in children(application) if is_about_window(w)), None)
-    if about is None:
-        raise CheckFailed("the program has no untitled window with a copyright line (the About window)")
+def find_about_window(application):
+    """The splash, read while it shows: a hidden window gives back its native window and may leave the tree."""
+    about = poll(
+        "the About window showing",
+        lambda: next((w for w in children(application) if is_showing(w) and is_about_window(w)), None),
+        WINDOW_TIMEOUT,
+    )
     pictures = [p.get_name() for p in descendants(about) if p.get_description()]
     if not pictures:
         raise CheckFailed("the About window shows no pictures")
-    poll("the About window hiding", lambda: True if not is_showing(about) else None, WINDOW_TIMEOUT)
-    log(f"About window: untitled, pictures {pictures}, {copyright_line(about)!r}; now hidden")
+    log(f"About window: untitled, pictures {pictures}, {copyright_line(about)!r}")
+    return about
+
+
+def check_about_window_hidden(application, about):
+    def hidden():
+        try:
+            return True if about not in children(application) or not is_showing(about) else None
+        except GLib.Error:
+            return True  # gone from the tree with its native window
+
+    poll("the About window hiding", hidden, WINDOW_TIMEOUT)
+    log("About window hidden")
 
 
 def check_start_up_order(compositor_log, application_name):
@@ -363,8 +377,9 @@ def run(arguments):
     log(f"started {arguments.program}")
     try:
         application = find_application(program)
+        about = find_about_window(application)
         calculator = wait_for_calculator(application, program)
-        check_about_window(application)
+        check_about_window_hidden(application, about)
         check_start_up_order(arguments.compositor_log, application.get_name())
         type_into(calculator, FIELD_A, ".8")
         type_into(calculator, FIELD_B, "2")
