@@ -206,8 +206,7 @@ private Q_SLOTS:
         QVERIFY(test::cameUpActive(&window));
         QTest::keyClicks(&control<EditField>(QStringLiteral("Field")), QStringLiteral("12"));
         window.Hide();
-        // Long enough for the hidden window to give its native window back.
-        QTest::qWait(50);
+        QTRY_VERIFY(!window.testAttribute(Qt::WA_WState_Created)); // its native window given back
         window.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(QTest::qWaitForWindowActive(&window));
