@@ -29,7 +29,7 @@ std::unique_ptr<FileType> declare(const QString& name, const QString& extensions
 
 } // namespace
 
-void _Initialize()
+void Initialize()
 {
     pText = declare(QStringLiteral("text"), QString(), QStringLiteral("TEXT"), QStringLiteral("R*ch"));
     pUntitledType = declare(QString(), QString(), QString(), QString());

@@ -6,6 +6,6 @@
 namespace quorvel::FileTypes {
 
 // Declares the program's two document types, plain text and an untitled one, for the whole run.
-void _Initialize();
+void Initialize();
 
 } // namespace quorvel::FileTypes

@@ -93,16 +93,16 @@ int runProgram(int argc, char* argv[])
         return *status;
     platform::Runtime runtime(argc, argv);
     setWindowIconOnceDrawn();
-    return _Main(runtime);
+    return Main(runtime);
 }
 
-int _Main(platform::Runtime& runtime)
+int Main(platform::Runtime& runtime)
 {
     try {
-        _InitFileTypes();
-        _NewAppInstance();
+        InitFileTypes();
+        NewAppInstance();
         // The application object answers no menu command of its own: no handlers to add.
-        _MakeDefaultView();
+        MakeDefaultView();
         return runtime.Run();
     } catch (...) {
         platform::reportUnhandledException();
@@ -110,19 +110,19 @@ int _Main(platform::Runtime& runtime)
     }
 }
 
-void _InitFileTypes()
+void InitFileTypes()
 {
-    FileTypes::_Initialize();
+    FileTypes::Initialize();
 }
 
-void _NewAppInstance()
+void NewAppInstance()
 {
     auto application = std::make_unique<App>();
     application->setMenuBar(&Menu::instance());
     platform::Application::Register(std::move(application));
 }
 
-void _MakeDefaultView()
+void MakeDefaultView()
 {
     InvisibleWnd::instance();
 }

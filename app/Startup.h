@@ -18,10 +18,10 @@ int runProgram(int argc, char* argv[]);
 void setWindowIconOnceDrawn();
 
 // Start-up in its fixed order, then the event loop. Needs the runtime.
-int _Main(platform::Runtime& runtime);
+int Main(platform::Runtime& runtime);
 // The steps of start-up.
-void _InitFileTypes();
-void _NewAppInstance();
-void _MakeDefaultView();
+void InitFileTypes();
+void NewAppInstance();
+void MakeDefaultView();
 
 } // namespace quorvel

@@ -115,7 +115,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!platform::Application::registered())
-            _NewAppInstance();
+            NewAppInstance();
         // As the start-up timer brings it up.
         ControlWnd& window = ControlWnd::instance();
         window.Show();

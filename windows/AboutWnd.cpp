@@ -57,7 +57,7 @@ void AboutWnd::CreateControls()
 
 void AboutWnd::AddMenuHandlers()
 {
-    AddMenuHandler(QStringLiteral("AboutMenuItem"), [this] { return _AboutMenuItem_Action(); });
+    AddMenuHandler(QStringLiteral("AboutMenuItem"), [this] { return AboutMenuItem_Action(); });
 }
 
 bool AboutWnd::KeyDown(const QString&)
@@ -74,7 +74,7 @@ bool AboutWnd::MouseDown(int, int)
     return false;
 }
 
-bool AboutWnd::_AboutMenuItem_Action()
+bool AboutWnd::AboutMenuItem_Action()
 {
     AboutWnd::instance().Show();
     return false;

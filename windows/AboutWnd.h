@@ -19,7 +19,7 @@ protected:
     bool MouseDown(int x, int y) override;
 
 private:
-    bool _AboutMenuItem_Action();
+    bool AboutMenuItem_Action();
 };
 
 } // namespace quorvel

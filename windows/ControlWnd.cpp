@@ -156,8 +156,8 @@ void ControlWnd::createTitleAndBadge()
 
 void ControlWnd::AddMenuHandlers()
 {
-    AddMenuHandler(QStringLiteral("AboutMenuItem"), [this] { return _AboutMenuItem_Action(); });
-    AddMenuHandler(QStringLiteral("AboutMentavo"), [this] { return _AboutMentavo_Action(); });
+    AddMenuHandler(QStringLiteral("AboutMenuItem"), [this] { return AboutMenuItem_Action(); });
+    AddMenuHandler(QStringLiteral("AboutMentavo"), [this] { return AboutMentavo_Action(); });
 }
 
 void ControlWnd::CalcBtn_Action()
@@ -230,13 +230,13 @@ void ControlWnd::EnableMenuItems()
     AboutMentavo().setEnabled(true);
 }
 
-bool ControlWnd::_AboutMenuItem_Action()
+bool ControlWnd::AboutMenuItem_Action()
 {
     AboutWnd::instance().Show();
     return false;
 }
 
-bool ControlWnd::_AboutMentavo_Action()
+bool ControlWnd::AboutMentavo_Action()
 {
     AboutWnd::instance().Show();
     return false;

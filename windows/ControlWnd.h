@@ -37,8 +37,8 @@ private:
     bool ABFld_KeyDown(const QString& key);
     bool Canvas1_MouseDown(int x, int y);
     void logo_MouseEnter();
-    bool _AboutMenuItem_Action();
-    bool _AboutMentavo_Action();
+    bool AboutMenuItem_Action();
+    bool AboutMentavo_Action();
 
     platform::EditField& field(calc::Field which) const;
     void setFieldText(calc::Field which, std::string_view text) override;

@@ -89,7 +89,7 @@ private Q_SLOTS:
     void startUp_registersTheTwoDocumentTypesWithTheirValues()
     {
         const auto before = platform::registeredFileTypes().size();
-        FileTypes::_Initialize();
+        FileTypes::Initialize();
         const auto& registered = platform::registeredFileTypes();
         QCOMPARE(registered.size(), before + 2);
         QCOMPARE(registered[before], (FileTypeRecord{QStringLiteral("text"), QStringLiteral("R*ch"),

@@ -56,7 +56,7 @@ private Q_SLOTS:
     {
         test::registerApplication();
         m_sinceStartUp.start();
-        _MakeDefaultView();
+        MakeDefaultView();
     }
 
     void cleanup() { QVERIFY(test::resetWindows().isEmpty()); }

@@ -12,7 +12,7 @@
 
 namespace quorvel::FileTypes {
 
-void _Initialize()
+void Initialize()
 {
     throw std::runtime_error("the document types cannot be declared");
 }

@@ -43,7 +43,7 @@ void nameProgram()
 void registerApplication()
 {
     if (!platform::Application::registered())
-        _NewAppInstance();
+        NewAppInstance();
 }
 
 QList<SeenBox> resetWindows()
