@@ -3,6 +3,7 @@
 
 #include "platform/Runtime.h"
 
+#include "platform/OperatingSystem.h"
 #include "platform/Style.h"
 #include "platform/Window.h"
 
@@ -11,10 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace quorvel::platform {
 namespace {
@@ -33,12 +30,6 @@ QString& programNameSlot()
     std::_Exit(1);
 }
 
-bool isSet(const char* variable)
-{
-    const char* value = std::getenv(variable);
-    return value && *value;
-}
-
 bool platformChosen(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -47,7 +38,8 @@ bool platformChosen(int argc, char** argv)
             argument.startsWith("--platform="))
             return true;
     }
-    return isSet("QT_QPA_PLATFORM");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && *platform;
 }
 
 // Qt ends a program whose display cannot be opened with an abort and a core dump, after lines that speak
@@ -90,8 +82,8 @@ private:
 
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
-    // With no platform chosen, Qt looks for an X11 or a Wayland session; with neither, say so at once.
-    if (!platformChosen(argc, argv) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+    // With no platform chosen, Qt looks for the system's window session; with none named, say so at once.
+    if (!platformChosen(argc, argv) && !os::windowSessionNamed())
         reportNoDisplay();
     const DisplayConnection connection;
     return std::make_unique<QApplication>(argc, argv);
@@ -124,13 +116,6 @@ QString programName()
 {
     const QString& name = programNameSlot();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
-}
-
-void releaseFreedMemory() noexcept
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
 }
 
 void Quit(int status)
