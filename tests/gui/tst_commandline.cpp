@@ -241,26 +241,42 @@ private Q_SLOTS:
 
     void noDisplay_saysSoInOneLine_data()
     {
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
-        QTest::newRow("no session at all") << QString() << QString();
-        QTest::newRow("an X display that cannot be reached") << "DISPLAY"
-                                                             << ":9999";
+        QTest::addColumn<QString>("err");
+        const QString noDisplay = QStringLiteral(
+            "quorvel: cannot open a display: Quorvel needs a graphical session (X11 or Wayland)\n");
+        const QString noPlugin = QStringLiteral("quorvel: no Qt platform plugin named \"%1\" (available: ");
+        QTest::newRow("no session at all") << QStringList() << QString() << QString() << noDisplay;
+        QTest::newRow("an X display that cannot be reached") << QStringList() << "DISPLAY"
+                                                             << ":9999" << noDisplay;
+        QTest::newRow("-display naming one that cannot be reached")
+            << QStringList{QStringLiteral("-display=:9999")} << QString() << QString() << noDisplay;
+        QTest::newRow("-platform naming no plugin")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("nonsense")} << QString() << QString()
+            << noPlugin.arg(QLatin1String("nonsense"));
+        QTest::newRow("QT_QPA_PLATFORM naming no plugin, escaped")
+            << QStringList() << "QT_QPA_PLATFORM"
+            << "\x1b[31mred" << noPlugin.arg(QLatin1String("\\x1b[31mred"));
     }
 
     void noDisplay_saysSoInOneLine()
     {
+        QFETCH(QStringList, arguments);
         QFETCH(QString, variable);
         QFETCH(QString, value);
+        QFETCH(QString, err);
 
         QProcessEnvironment environment = withoutDisplay();
         if (!variable.isEmpty())
             environment.insert(variable, value);
-        const Run run = runQuorvel({}, environment);
+        const Run run = runQuorvel(arguments, environment);
         QCOMPARE(run.exit, QProcess::NormalExit);
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("quorvel: cannot open a display: Quorvel needs a graphical session "
-                                         "(X11 or Wayland)\n"));
+        // One line, which goes on to list the plugins installed after a missing one.
+        QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+        QVERIFY2(run.err.indexOf(u'\n') == run.err.size() - 1, qPrintable(run.err));
     }
 
     void qtOptions_reachTheWindowProgram()
