@@ -130,7 +130,19 @@ bool EditField::event(QEvent* event)
             break;
         }
     }
+    if (event->type() == QEvent::KeyPress && isKeypadDecimal(dynamic_cast<QKeyEvent&>(*event)))
+        return typeDecimalPoint(dynamic_cast<QKeyEvent&>(*event));
     return QLineEdit::event(event);
+}
+
+// The keypad's decimal key types the point, whichever character the keyboard layout gives it.
+bool EditField::typeDecimalPoint(QKeyEvent& event)
+{
+    QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, event.modifiers(), QStringLiteral("."),
+                    event.isAutoRepeat(), event.count());
+    const bool taken = QLineEdit::event(&point);
+    event.setAccepted(point.isAccepted());
+    return taken;
 }
 
 // A shortcut that QLineEdit would still insert as text (Meta with a character; Ctrl with a formatting

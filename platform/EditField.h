@@ -40,6 +40,7 @@ private:
     friend class TypingLimit;
     bool swallowsKey(const QKeyEvent& event);
     bool takeInputMethodEvent(QInputMethodEvent& event);
+    bool typeDecimalPoint(QKeyEvent& event);
     bool runKeyDown(const QString& key);
     bool isUsersEdit() const;
     void noteTextChanged(const QString& text);

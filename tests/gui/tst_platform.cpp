@@ -344,6 +344,43 @@ private Q_SLOTS:
         QCOMPARE(beeps(), expectedBeeps);
     }
 
+    // German keyboards, and others where a comma is the decimal sign, give the keypad's key a comma.
+    void theKeypadsDecimalKey_typesThePoint_data()
+    {
+        QTest::addColumn<int>("into");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad comma into A")
+            << int(A) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5.", "2", ""} << 0;
+        QTest::newRow("keypad comma into B")
+            << int(B) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5", "2.", ""} << 0;
+        QTest::newRow("keypad comma into AB empties B")
+            << int(AB) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5", "", "."} << 0;
+        QTest::newRow("keypad point into A")
+            << int(A) << Qt::Key_Period << QStringLiteral(".") << keypad << QStringList{".5.", "2", ""} << 0;
+        QTest::newRow("comma of the main keyboard into A, refused")
+            << int(A) << Qt::Key_Comma << QStringLiteral(",") << Qt::KeyboardModifiers()
+            << QStringList{".5", "2", ""} << 1;
+    }
+
+    void theKeypadsDecimalKey_typesThePoint()
+    {
+        QFETCH(int, into);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, text);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
+        fillAAndB();
+        QTest::sendKeyEvent(QTest::Click, &field(into), key, text, modifiers);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
     // Meta is the Super key, or Control on macOS: a shortcut, no key for the rule.
     void aCharacterTypedWithMeta_isNotTyped()
     {
