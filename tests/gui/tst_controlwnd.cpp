@@ -528,6 +528,13 @@ private Q_SLOTS:
 
     // The keyboard alone
 
+    void typingAsTheWindowFirstShows_goesIntoA()
+    {
+        typeOnKeyboard(QStringLiteral(".8"));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".8"), QString(), QString()}));
+        QCOMPARE(beeps(), 0);
+    }
+
     void tab_movesThroughTheFieldsToCalculate()
     {
         click(field(A));
