@@ -6,6 +6,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/Runtime.h"
 
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStyle>
@@ -179,6 +180,18 @@ bool EditField::takeInputMethodEvent(QInputMethodEvent& event)
 bool EditField::runKeyDown(const QString& key)
 {
     return runHandler([&] { return m_keyDown(key); });
+}
+
+// The menu bar takes the keyboard for Alt, F10 or an access key: the selection stays for the Edit
+// commands, as it does while a menu opened with the mouse shows.
+void EditField::focusOutEvent(QFocusEvent* event)
+{
+    if (event->reason() != Qt::MenuBarFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    QFocusEvent asForAMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QLineEdit::focusOutEvent(&asForAMenu);
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

@@ -3,6 +3,7 @@
 
 #include "platform/MenuDispatch.h"
 
+#include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
@@ -33,9 +34,14 @@ Window* activeWindow()
     return qobject_cast<Window*>(QApplication::activeWindow());
 }
 
+// The text field that the Edit commands act on: the focused one, or, while a menu bar has the keyboard,
+// the one it took the keyboard from.
 QLineEdit* focusedField()
 {
-    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QWidget* focus = QApplication::focusWidget();
+    if (const auto* bar = qobject_cast<MenuBarWidget*>(focus))
+        return bar->fieldBeforeKeyboard();
+    return qobject_cast<QLineEdit*>(focus);
 }
 
 void updateCommands(MenuItem& menu, const Window* window, bool fieldFocused)
