@@ -637,15 +637,19 @@ private Q_SLOTS:
         QCOMPARE(accessible(button("ClearBtn"), QAccessible::Name), QStringLiteral("Clear"));
     }
 
-    void informationBadge_isNamedAndDescribed()
+    void informationBadge_isANamedAndDescribedButton()
     {
         auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&badge);
+        QCOMPARE(face->role(), QAccessible::Button);
         QVERIFY(!accessible(badge, QAccessible::Name).isEmpty());
         const QString description = accessible(badge, QAccessible::Description);
         QVERIFY2(description.contains(QStringLiteral("information"), Qt::CaseInsensitive),
                  qPrintable(description));
         QVERIFY2(description.contains(QStringLiteral("formula"), Qt::CaseInsensitive),
                  qPrintable(description));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(Qwindow::exists());
     }
 
     // The information window
@@ -656,6 +660,31 @@ private Q_SLOTS:
         click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
         QVERIFY(Qwindow::exists());
         QVERIFY(test::cameUpActive(&Qwindow::instance()));
+    }
+
+    void badgeFromTheKeyboard_showsTheInformationWindow_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+    }
+
+    // Tab goes on from Clear to the badge, which shows that it has the keyboard.
+    void badgeFromTheKeyboard_showsTheInformationWindow()
+    {
+        QFETCH(Qt::Key, key);
+        auto& badge = calculator().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        const QImage unfocused = badge.grab().toImage();
+        click(field(A));
+        for (const char* next : {"BFld", "ABFld", "CalcBtn", "ClearBtn", "Canvas1"}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focusName(), QString::fromLatin1(next));
+        }
+        QVERIFY(badge.grab().toImage() != unfocused);
+        press(key);
+        QVERIFY(Qwindow::exists());
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
+        QCOMPARE(beeps(), 0);
     }
 
     void badgeClickAgain_showsTheSameInformationWindow()
