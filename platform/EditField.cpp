@@ -4,6 +4,7 @@
 #include "platform/EditField.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
 
 #include <QFocusEvent>
@@ -78,6 +79,7 @@ private:
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TypingLimit(*this));
+    new PasteGuard(*this);
     // Qt reports an edit by the user with textEdited just before textChanged, and a text set by the
     // program with textChanged alone.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });

@@ -5,6 +5,7 @@
 
 #include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
+#include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 
@@ -23,7 +24,7 @@ const std::map<QString, EditCommand>& editCommands()
 {
     static const std::map<QString, EditCommand> commands{
         {QStringLiteral("EditUndo"), &QLineEdit::undo}, {QStringLiteral("EditCut"), &QLineEdit::cut},
-        {QStringLiteral("EditCopy"), &QLineEdit::copy}, {QStringLiteral("EditPaste"), &QLineEdit::paste},
+        {QStringLiteral("EditCopy"), &QLineEdit::copy}, {QStringLiteral("EditPaste"), &pasteInto},
         {QStringLiteral("EditClear"), &QLineEdit::del},
     };
     return commands;
