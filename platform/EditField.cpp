@@ -4,8 +4,10 @@
 #include "platform/EditField.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
 
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStyle>
@@ -77,6 +79,7 @@ private:
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TypingLimit(*this));
+    new PasteGuard(*this);
     // Qt reports an edit by the user with textEdited just before textChanged, and a text set by the
     // program with textChanged alone.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
@@ -130,7 +133,19 @@ bool EditField::event(QEvent* event)
             break;
         }
     }
+    if (event->type() == QEvent::KeyPress && isKeypadDecimal(dynamic_cast<QKeyEvent&>(*event)))
+        return typeDecimalPoint(dynamic_cast<QKeyEvent&>(*event));
     return QLineEdit::event(event);
+}
+
+// The keypad's decimal key types the point, whichever character the keyboard layout gives it.
+bool EditField::typeDecimalPoint(QKeyEvent& event)
+{
+    QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, event.modifiers(), QStringLiteral("."),
+                    event.isAutoRepeat(), event.count());
+    const bool taken = QLineEdit::event(&point);
+    event.setAccepted(point.isAccepted());
+    return taken;
 }
 
 // A shortcut that QLineEdit would still insert as text (Meta with a character; Ctrl with a formatting
@@ -167,6 +182,18 @@ bool EditField::takeInputMethodEvent(QInputMethodEvent& event)
 bool EditField::runKeyDown(const QString& key)
 {
     return runHandler([&] { return m_keyDown(key); });
+}
+
+// The menu bar takes the keyboard for Alt, F10 or an access key: the selection stays for the Edit
+// commands, as it does while a menu opened with the mouse shows.
+void EditField::focusOutEvent(QFocusEvent* event)
+{
+    if (event->reason() != Qt::MenuBarFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    QFocusEvent asForAMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QLineEdit::focusOutEvent(&asForAMenu);
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -48,6 +49,19 @@ QEvent::Type releaseWhenIdleEvent()
     return type;
 }
 
+// The first text field in the Tab order has the keyboard when its window first shows, so that typing
+// starts there at once, as where push buttons take no focus.
+void focusFirstField(QWidget& window)
+{
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
+        if (auto* field = qobject_cast<QLineEdit*>(widget); field && field->isEnabled()) {
+            field->setFocus();
+            return;
+        }
+    }
+}
+
 } // namespace
 
 Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
@@ -68,6 +82,7 @@ void Window::construct()
     AddMenuHandlers();
     if (const MenuBar* bar = menuBar())
         addActions(bar->shortcutActions());
+    focusFirstField(*this);
     Open();
     if (m_visibleWhenCreated)
         showWhenIdle();

@@ -63,13 +63,15 @@ void ControlWnd::CreateControls()
     createFields();
     createLabels();
     createTitleAndBadge();
-    // Tab goes through the three fields in order, then to the buttons.
+    // Tab goes through the three fields in order, then to the buttons and the information badge.
     setTabOrder(&field(Field::Reliability), &field(Field::LengthChange));
     setTabOrder(&field(Field::LengthChange), &field(Field::ModifiedReliability));
     setTabOrder(&field(Field::ModifiedReliability),
                 &control<platform::PushButton>(QStringLiteral("CalcBtn")));
     setTabOrder(&control<platform::PushButton>(QStringLiteral("CalcBtn")),
                 &control<platform::PushButton>(QStringLiteral("ClearBtn")));
+    setTabOrder(&control<platform::PushButton>(QStringLiteral("ClearBtn")),
+                &control<platform::Canvas>(QStringLiteral("Canvas1")));
 }
 
 void ControlWnd::createButtons()
@@ -125,6 +127,8 @@ void ControlWnd::createTitleAndBadge()
 {
     auto& canvas1 = addControl<platform::Canvas>(QStringLiteral("Canvas1"), {239, 360, 36, 31});
     canvas1.setBackdrop(Q());
+    // The information page opens from the keyboard too.
+    canvas1.setAcceptFocus(true);
     canvas1.setAccessibleName(QStringLiteral("Information"));
     canvas1.setAccessibleDescription(
         QStringLiteral("Opens the information about the Spearman-Brown formula"));

@@ -458,37 +458,55 @@ private Q_SLOTS:
         QCOMPARE(field(typedInto).text(), QStringLiteral("12345"));
     }
 
-    void pasting_keepsTheFirstFiveCharacters_data()
+    void pasting_goesInWholeAsTypedOrNotAtAll_data()
     {
         QTest::addColumn<bool>("overAResult");
+        QTest::addColumn<int>("into");
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("into an empty field")
-            << false << QStringLiteral("123456789") << QStringLiteral("12345");
-        QTest::newRow("into an empty field, ending in .00")
-            << false << QStringLiteral("100.00") << QStringLiteral("100.0");
-        QTest::newRow("over a longer result")
-            << true << QStringLiteral("123456789") << QStringLiteral("12345");
-        QTest::newRow("over a longer result, ending in .00 as it does")
-            << true << QStringLiteral("100.00") << QStringLiteral("100.0");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        const QStringList typed{".5", "2", ""};
+        const QStringList computed{".005", "39601.00", ".995"};
+        QTest::newRow("nine digits: too long")
+            << false << int(B) << QStringLiteral("123456789") << typed << 1;
+        QTest::newRow("100.00: too long") << false << int(B) << QStringLiteral("100.00") << typed << 1;
+        QTest::newRow("over a longer result: nine digits")
+            << true << int(B) << QStringLiteral("123456789") << computed << 1;
+        QTest::newRow("over a longer result: 100.00, ending in .00 as it does")
+            << true << int(B) << QStringLiteral("100.00") << computed << 1;
+        QTest::newRow("over a longer result: a value that fits")
+            << true << int(B) << QStringLiteral("2") << QStringList{".005", "2", ".995"} << 0;
+        QTest::newRow("0.12345678: not cut to 0.123")
+            << false << int(A) << QStringLiteral("0.12345678") << typed << 1;
+        QTest::newRow("100/40: not cut to 100/4")
+            << false << int(B) << QStringLiteral("100/40") << typed << 1;
+        QTest::newRow("letters") << false << int(A) << QStringLiteral("abc") << typed << 1;
+        QTest::newRow("a tab between digits") << false << int(B) << QStringLiteral("1\t2") << typed << 1;
+        QTest::newRow("a spreadsheet cell: spaces and line end trimmed")
+            << false << int(B) << QStringLiteral(" 30/40\r\n") << QStringList{".5", "30/40", ""} << 0;
     }
 
     // The result 39601.00 is longer than what can be typed; selected whole, it is replaced by the paste.
-    void pasting_keepsTheFirstFiveCharacters()
+    void pasting_goesInWholeAsTypedOrNotAtAll()
     {
         QFETCH(bool, overAResult);
+        QFETCH(int, into);
         QFETCH(QString, pasted);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
         if (overAResult) {
             fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
             click(button("CalcBtn"));
             QCOMPARE(field(B).text(), QStringLiteral("39601.00"));
+        } else {
+            fill(QStringLiteral(".5"), QStringLiteral("2"), {});
         }
         QApplication::clipboard()->setText(pasted);
-        click(field(B));
-        QTest::keyClick(&field(B), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&field(B), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(field(B).text(), shown);
+        click(field(into));
+        QTest::keyClick(&field(into), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&field(into), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
     }
 
     void undoAfterReplacingALongerResult_bringsItBackWhole()
@@ -527,6 +545,13 @@ private Q_SLOTS:
     }
 
     // The keyboard alone
+
+    void typingAsTheWindowFirstShows_goesIntoA()
+    {
+        typeOnKeyboard(QStringLiteral(".8"));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".8"), QString(), QString()}));
+        QCOMPARE(beeps(), 0);
+    }
 
     void tab_movesThroughTheFieldsToCalculate()
     {
@@ -630,15 +655,19 @@ private Q_SLOTS:
         QCOMPARE(accessible(button("ClearBtn"), QAccessible::Name), QStringLiteral("Clear"));
     }
 
-    void informationBadge_isNamedAndDescribed()
+    void informationBadge_isANamedAndDescribedButton()
     {
         auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&badge);
+        QCOMPARE(face->role(), QAccessible::Button);
         QVERIFY(!accessible(badge, QAccessible::Name).isEmpty());
         const QString description = accessible(badge, QAccessible::Description);
         QVERIFY2(description.contains(QStringLiteral("information"), Qt::CaseInsensitive),
                  qPrintable(description));
         QVERIFY2(description.contains(QStringLiteral("formula"), Qt::CaseInsensitive),
                  qPrintable(description));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(Qwindow::exists());
     }
 
     // The information window
@@ -649,6 +678,31 @@ private Q_SLOTS:
         click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
         QVERIFY(Qwindow::exists());
         QVERIFY(test::cameUpActive(&Qwindow::instance()));
+    }
+
+    void badgeFromTheKeyboard_showsTheInformationWindow_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+    }
+
+    // Tab goes on from Clear to the badge, which shows that it has the keyboard.
+    void badgeFromTheKeyboard_showsTheInformationWindow()
+    {
+        QFETCH(Qt::Key, key);
+        auto& badge = calculator().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        const QImage unfocused = badge.grab().toImage();
+        click(field(A));
+        for (const char* next : {"BFld", "ABFld", "CalcBtn", "ClearBtn", "Canvas1"}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focusName(), QString::fromLatin1(next));
+        }
+        QVERIFY(badge.grab().toImage() != unfocused);
+        press(key);
+        QVERIFY(Qwindow::exists());
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
+        QCOMPARE(beeps(), 0);
     }
 
     void badgeClickAgain_showsTheSameInformationWindow()
