@@ -418,27 +418,30 @@ private Q_SLOTS:
         QCOMPARE(fieldTexts(), expected);
     }
 
-    void anyKeyIntoAB_emptiesB_data()
+    void keyIntoAB_emptiesBUnlessItMovesOn_data()
     {
         QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("ab");
         QTest::addColumn<int>("expectedBeeps");
-        QTest::newRow("digit") << Qt::Key_7 << QStringLiteral("7") << 0;
-        QTest::newRow("point") << Qt::Key_Period << QStringLiteral(".") << 0;
-        QTest::newRow("Backspace") << Qt::Key_Backspace << QString() << 0;
-        QTest::newRow("Tab") << Qt::Key_Tab << QString() << 0;
-        QTest::newRow("refused letter") << Qt::Key_X << QString() << 1;
-        QTest::newRow("refused Escape") << Qt::Key_Escape << QString() << 1;
+        QTest::newRow("digit") << Qt::Key_7 << QString() << QStringLiteral("7") << 0;
+        QTest::newRow("point") << Qt::Key_Period << QString() << QStringLiteral(".") << 0;
+        QTest::newRow("Backspace") << Qt::Key_Backspace << QString() << QString() << 0;
+        QTest::newRow("Tab: keeps B") << Qt::Key_Tab << QStringLiteral("2") << QString() << 0;
+        QTest::newRow("Shift+Tab: keeps B") << Qt::Key_Backtab << QStringLiteral("2") << QString() << 0;
+        QTest::newRow("refused letter") << Qt::Key_X << QString() << QString() << 1;
+        QTest::newRow("refused Escape") << Qt::Key_Escape << QString() << QString() << 1;
     }
 
-    void anyKeyIntoAB_emptiesB()
+    void keyIntoAB_emptiesBUnlessItMovesOn()
     {
         QFETCH(Qt::Key, key);
+        QFETCH(QString, b);
         QFETCH(QString, ab);
         QFETCH(int, expectedBeeps);
         fill(QStringLiteral(".5"), QStringLiteral("2"), {});
         QTest::keyClick(&field(AB), key);
-        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), QString(), ab}));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), b, ab}));
         QCOMPARE(beeps(), expectedBeeps);
     }
 
@@ -541,18 +544,33 @@ private Q_SLOTS:
         QCOMPARE(beeps(), 0);
     }
 
+    // The keyboard's one way to Calculate: Tab on through the fields.
+    void spaceOnCalculate_calculates_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("A and AB: the change")
+            << QStringLiteral(".8") << QString() << QStringLiteral(".9") << QStringList{".8", "2.25", ".9"};
+        QTest::newRow("A and B: the new reliability, B kept")
+            << QStringLiteral(".8") << QStringLiteral("2") << QString() << QStringList{".8", "2", ".8889"};
+    }
+
     void spaceOnCalculate_calculates()
     {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, ab);
+        QFETCH(QStringList, texts);
         click(field(A));
-        typeOnKeyboard(QStringLiteral(".8"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        typeOnKeyboard(QStringLiteral(".9"));
-        press(Qt::Key_Tab);
+        for (const QString& typed : {a, b, ab}) {
+            typeOnKeyboard(typed);
+            press(Qt::Key_Tab);
+        }
         QCOMPARE(focusName(), QStringLiteral("CalcBtn"));
         press(Qt::Key_Space);
-        QCOMPARE(fieldTexts(),
-                 QStringList({QStringLiteral(".8"), QStringLiteral("2.25"), QStringLiteral(".9")}));
+        QCOMPARE(fieldTexts(), texts);
         QCOMPARE(boxesSeen(), QStringList());
     }
 
