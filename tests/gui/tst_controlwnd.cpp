@@ -108,6 +108,43 @@ QString accessible(QWidget& widget, QAccessible::Text what)
     return face ? face->text(what) : QString();
 }
 
+// The roles a screen reader takes for a window. Qt shows a Border to readers as a frame.
+bool looksLikeAWindow(QAccessible::Role role)
+{
+    return role == QAccessible::Window || role == QAccessible::Dialog || role == QAccessible::AlertMessage ||
+           role == QAccessible::Border;
+}
+
+// Fails the test at the first object between `part` and `window` that a screen reader would take for a
+// window of its own.
+void checkBelongsTo(QAccessibleInterface* part, QAccessibleInterface* window)
+{
+    for (int index = 0; index < part->childCount(); ++index) {
+        QAccessibleInterface* child = part->child(index);
+        QVERIFY(child);
+        QAccessibleInterface* above = child->parent();
+        for (; above && above != window; above = above->parent())
+            QVERIFY2(!looksLikeAWindow(above->role()),
+                     qPrintable(QStringLiteral("\"%1\" lies in a %2 \"%3\"")
+                                    .arg(child->text(QAccessible::Name),
+                                         above->object()->metaObject()->className(),
+                                         above->text(QAccessible::Name))));
+        QCOMPARE(above, window);
+        checkBelongsTo(child, window);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QWidget& windowCalled(const QString& name)
+{
+    if (name == QLatin1String("Qwindow"))
+        return Qwindow::instance();
+    if (name == QLatin1String("AboutWnd"))
+        return AboutWnd::instance();
+    return ControlWnd::instance();
+}
+
 } // namespace
 
 class TestControlWnd : public QObject
@@ -657,6 +694,25 @@ private Q_SLOTS:
                  qPrintable(description));
         QVERIFY2(description.contains(QStringLiteral("formula"), Qt::CaseInsensitive),
                  qPrintable(description));
+    }
+
+    // A screen reader finds each window's contents in that window, and a name for it.
+    void everyPart_liesInItsNamedWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("calculator") << QStringLiteral("ControlWnd") << QStringLiteral("Quorvel");
+        QTest::newRow("information") << QStringLiteral("Qwindow") << QStringLiteral("Quorvel Information");
+        QTest::newRow("About, untitled") << QStringLiteral("AboutWnd") << QStringLiteral("About Quorvel");
+    }
+
+    void everyPart_liesInItsNamedWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&windowCalled(window));
+        QCOMPARE(shown->text(QAccessible::Name), name);
+        checkBelongsTo(shown, shown);
     }
 
     // The information window

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "platform/AccessibleInterfaces.h"
+
+#include "platform/ContentArea.h"
+
+#include <QAccessibleWidget>
+
+namespace quorvel::platform {
+namespace {
+
+bool isClass(const QString& className, const QMetaObject& metaObject)
+{
+    return className == QLatin1String(metaObject.className());
+}
+
+// Qt asks with the names of the object's class and then of its base classes, each of every factory in
+// turn: naming our own classes, this one comes before Qt's for their bases.
+QAccessibleInterface* accessibleInterface(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    // A reader takes the nearest frame, window or dialog above a control for the control's window.
+    if (isClass(className, ContentArea::staticMetaObject))
+        return new QAccessibleWidget(widget, QAccessible::Client);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&accessibleInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace quorvel::platform
