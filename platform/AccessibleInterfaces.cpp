@@ -4,6 +4,8 @@
 #include "platform/AccessibleInterfaces.h"
 
 #include "platform/ContentArea.h"
+#include "platform/EditField.h"
+#include "platform/EditFieldAccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -25,6 +27,8 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
     // A reader takes the nearest frame, window or dialog above a control for the control's window.
     if (isClass(className, ContentArea::staticMetaObject))
         return new QAccessibleWidget(widget, QAccessible::Client);
+    if (isClass(className, EditField::staticMetaObject))
+        return new EditFieldAccessible(qobject_cast<EditField*>(widget));
     return nullptr;
 }
 
