@@ -6,6 +6,8 @@
 #include "platform/ContentArea.h"
 #include "platform/EditField.h"
 #include "platform/EditFieldAccessible.h"
+#include "platform/StaticText.h"
+#include "platform/StaticTextAccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -29,6 +31,8 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
         return new QAccessibleWidget(widget, QAccessible::Client);
     if (isClass(className, EditField::staticMetaObject))
         return new EditFieldAccessible(qobject_cast<EditField*>(widget));
+    if (isClass(className, StaticText::staticMetaObject))
+        return new StaticTextAccessible(qobject_cast<StaticText*>(widget));
     return nullptr;
 }
 
