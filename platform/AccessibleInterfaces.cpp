@@ -3,6 +3,7 @@
 
 #include "platform/AccessibleInterfaces.h"
 
+#include "platform/AccessibleNotice.h"
 #include "platform/ContentArea.h"
 #include "platform/EditField.h"
 #include "platform/EditFieldAccessible.h"
@@ -33,6 +34,8 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
         return new EditFieldAccessible(qobject_cast<EditField*>(widget));
     if (isClass(className, StaticText::staticMetaObject))
         return new StaticTextAccessible(qobject_cast<StaticText*>(widget));
+    if (isClass(className, AccessibleNotice::staticMetaObject))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

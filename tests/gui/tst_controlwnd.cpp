@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QWindow>
 #include <array>
+#include <utility>
 
 using namespace quorvel;
 using platform::EditField;
@@ -108,6 +109,36 @@ QString accessible(QWidget& widget, QAccessible::Text what)
     return face ? face->text(what) : QString();
 }
 
+// Writes down what screen readers are told by a notification as it appears: Qt tells them when the
+// notification is shown, which the offscreen platform, without a reader, does not pass on.
+class NotificationWatch : public QObject
+{
+public:
+    QStringList told;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(watched);
+            if (shown && shown->role() == QAccessible::Notification)
+                told.append(shown->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+
+NotificationWatch& notifications()
+{
+    static NotificationWatch watch;
+    return watch;
+}
+
+QStringList noticesSeen()
+{
+    return std::exchange(notifications().told, {});
+}
+
 // The roles a screen reader takes for a window. Qt shows a Border to readers as a frame.
 bool looksLikeAWindow(QAccessible::Role role)
 {
@@ -156,12 +187,17 @@ class TestControlWnd : public QObject
     int beeps() const { return platform::beepCount() - m_beeps; }
 
 private Q_SLOTS:
-    void initTestCase() { test::registerApplication(); }
+    void initTestCase()
+    {
+        test::registerApplication();
+        QApplication::instance()->installEventFilter(&notifications());
+    }
 
     void init()
     {
         QVERIFY(test::cameUpActive(&ControlWnd::instance()));
         m_beeps = platform::beepCount();
+        notifications().told.clear();
     }
 
     void cleanup()
@@ -232,6 +268,9 @@ private Q_SLOTS:
         QCOMPARE(fieldTexts(), expected);
         QCOMPARE(boxesSeen(), QStringList());
         QCOMPARE(beeps(), 0);
+        // A screen reader hears the result that appears away from the focus, as it would read the field.
+        QCOMPARE(noticesSeen(),
+                 QStringList{accessible(field(computed), QAccessible::Name) + QLatin1Char(' ') + result});
     }
 
     void longResult_isShownWholeFromItsBeginning_data()
@@ -341,6 +380,7 @@ private Q_SLOTS:
         QCOMPARE(boxesSeen(), oneBox(message));
         QCOMPARE(fieldTexts(), QStringList({a, b, ab}));
         QCOMPARE(beeps(), expectedBeeps);
+        QCOMPARE(noticesSeen(), QStringList());
     }
 
     // The key filter
