@@ -81,6 +81,19 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent)
     // program with textChanged alone.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
     connect(this, &QLineEdit::textChanged, this, &EditField::noteTextChanged);
+    // Qt reports the caret's first placing as a move: see focusOutEvent.
+    setCursorPosition(0);
+}
+
+// Orca takes a field whose caret moves while, or just before, it gets the focus for the focus already,
+// and then says nothing of it. An unfocused field keeps its caret at the start, where setting its text
+// leaves it, so that neither Tab nor Clear moves it on the way in. It keeps its selection, and with it
+// its caret, when only the window lost the focus or a menu took it.
+void EditField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        setCursorPosition(0);
 }
 
 // The field records each edit by the user for undo before it checks the edit, and setting the text,

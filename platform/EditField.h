@@ -34,6 +34,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QWindow>
 #include <array>
 #include <utility>
@@ -649,6 +650,31 @@ private Q_SLOTS:
         press(Qt::Key_Space);
         QCOMPARE(fieldTexts(), texts);
         QCOMPARE(boxesSeen(), QStringList());
+    }
+
+    // A screen reader says nothing of a field whose caret moves as it gets the focus.
+    void enteringAField_movesNoCaret_data()
+    {
+        QTest::addColumn<bool>("byClear");
+        QTest::newRow("Tab into B, the first time") << false;
+        QTest::newRow("Clear, into A that was typed in") << true;
+    }
+
+    void enteringAField_movesNoCaret()
+    {
+        QFETCH(bool, byClear);
+        click(field(A));
+        typeOnKeyboard(QStringLiteral(".8"));
+        if (byClear) {
+            for (int i = 0; i < 4; ++i)
+                press(Qt::Key_Tab);
+            QCOMPARE(focusName(), QStringLiteral("ClearBtn"));
+        }
+        EditField& entered = field(byClear ? A : B);
+        const QSignalSpy caretMoves(&entered, &QLineEdit::cursorPositionChanged);
+        press(byClear ? Qt::Key_Space : Qt::Key_Tab);
+        QCOMPARE(focusName(), entered.objectName());
+        QCOMPARE(caretMoves.count(), 0);
     }
 
     void returnOrEscape_beepsAndDoesNotCalculate_data()
