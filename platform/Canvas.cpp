@@ -3,7 +3,7 @@
 
 #include "platform/Canvas.h"
 
-#include "platform/CanvasAccessible.h"
+#include "platform/AccessibleInterfaces.h"
 #include "platform/Runtime.h"
 
 #include <QKeyEvent>
@@ -16,7 +16,7 @@ namespace quorvel::platform {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent)
 {
-    CanvasAccessible::install();
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
 }
 

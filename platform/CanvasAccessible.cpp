@@ -5,18 +5,7 @@
 
 #include "platform/Canvas.h"
 
-#include <mutex>
-
 namespace quorvel::platform {
-namespace {
-
-QAccessibleInterface* faceOfCanvas(const QString&, QObject* object)
-{
-    auto* canvas = qobject_cast<Canvas*>(object);
-    return canvas ? new CanvasAccessible(*canvas) : nullptr;
-}
-
-} // namespace
 
 CanvasAccessible::CanvasAccessible(Canvas& canvas) : QAccessibleWidget(&canvas) {}
 
@@ -39,12 +28,6 @@ void CanvasAccessible::doAction(const QString& actionName)
         canvas()->press();
     else
         QAccessibleWidget::doAction(actionName);
-}
-
-void CanvasAccessible::install()
-{
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(&faceOfCanvas); });
 }
 
 // Null while the canvas is being destroyed: it is a plain widget by then.

@@ -20,9 +20,6 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
-    // Makes this the accessible face of every canvas; the first call does it, later ones nothing.
-    static void install();
-
 private:
     Canvas* canvas() const;
     bool pressable() const;

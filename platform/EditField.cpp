@@ -84,6 +84,8 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent)
     // program with textChanged alone.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
     connect(this, &QLineEdit::textChanged, this, &EditField::noteTextChanged);
+    // Qt reports the caret's first placing as a move: see focusOutEvent.
+    setCursorPosition(0);
 }
 
 // The field records each edit by the user for undo before it checks the edit, and setting the text,
@@ -184,16 +186,19 @@ bool EditField::runKeyDown(const QString& key)
     return runHandler([&] { return m_keyDown(key); });
 }
 
-// The menu bar takes the keyboard for Alt, F10 or an access key: the selection stays for the Edit
-// commands, as it does while a menu opened with the mouse shows.
+// Orca takes a field whose caret moves while, or just before, it gets the focus for the focus already,
+// and then says nothing of it. An unfocused field keeps its caret at the start, where setting its text
+// leaves it, so that neither Tab nor Clear moves it on the way in. It keeps its selection, and with it
+// its caret, when only the window lost the focus or a menu took it; the menu bar that takes the keyboard
+// for Alt, F10 or an access key counts as a menu, so the Edit commands find the selection.
 void EditField::focusOutEvent(QFocusEvent* event)
 {
-    if (event->reason() != Qt::MenuBarFocusReason) {
-        QLineEdit::focusOutEvent(event);
-        return;
-    }
-    QFocusEvent asForAMenu(QEvent::FocusOut, Qt::PopupFocusReason);
-    QLineEdit::focusOutEvent(&asForAMenu);
+    const bool forAMenu =
+        event->reason() == Qt::MenuBarFocusReason || event->reason() == Qt::PopupFocusReason;
+    QFocusEvent seen(QEvent::FocusOut, forAMenu ? Qt::PopupFocusReason : event->reason());
+    QLineEdit::focusOutEvent(&seen);
+    if (!forAMenu && event->reason() != Qt::ActiveWindowFocusReason)
+        setCursorPosition(0);
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

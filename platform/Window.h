@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "platform/ContentArea.h"
 #include "platform/NilObjectException.h"
 
-#include <QFrame>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -132,7 +132,7 @@ private:
     void installMenuBar();
 
     QVBoxLayout* m_layout;
-    QFrame* m_content;
+    ContentArea* m_content;
     Frame m_frame = Frame::Document;
     MenuBar* m_menuBar = nullptr;
     bool m_menuBarVisible = false;

@@ -4,6 +4,7 @@
 #include "windows/ControlWnd.h"
 
 #include "calc/Calculation.h"
+#include "platform/AccessibleNotice.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
@@ -173,9 +174,11 @@ void ControlWnd::CalcBtn_Action()
     switch (outcome.kind) {
     case calc::Outcome::Kind::SetModifiedReliability:
         setFieldText(Field::ModifiedReliability, outcome.text);
+        tellResult(Field::ModifiedReliability);
         break;
     case calc::Outcome::Kind::SetLengthChange:
         setFieldText(Field::LengthChange, outcome.text);
+        tellResult(Field::LengthChange);
         break;
     case calc::Outcome::Kind::BeepThenMessage:
         platform::Beep();
@@ -249,6 +252,16 @@ bool ControlWnd::AboutMentavo_Action()
 platform::EditField& ControlWnd::field(Field which) const
 {
     return control<platform::EditField>(fieldName(which));
+}
+
+// The result appears away from the keyboard focus, which stays on Calculate or in the field typed in:
+// a screen reader is told it, with the name of its field, as it would read the field.
+void ControlWnd::tellResult(Field which)
+{
+    if (!m_resultNotice)
+        m_resultNotice = new platform::AccessibleNotice(this);
+    const platform::EditField& result = field(which);
+    m_resultNotice->announce(result.accessibleName() + QLatin1Char(' ') + result.text());
 }
 
 void ControlWnd::setFieldText(Field which, std::string_view text)

@@ -17,6 +17,7 @@
 #include "windows/ControlWnd.h"
 #include "windows/Menu.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -466,6 +467,50 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier | Qt::AltModifier, text);
         QCOMPARE(platform::keyDownText(event), expected);
+    }
+
+    // What a screen reader asks of a field
+
+    // Qt 6.4's own interface never answers some of these: its loop spins for good.
+    void fieldText_answersEveryQueryAtEveryOffset_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {".8", "2", "/", "0.75", ""})
+            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text);
+    }
+
+    void fieldText_answersEveryQueryAtEveryOffset()
+    {
+        QFETCH(QString, text);
+        auto& edit = ControlsWnd::instance().control<platform::EditField>(QStringLiteral("EditField1"));
+        edit.setText(text);
+        QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+        QVERIFY(reader);
+        using Query =
+            QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+        const int length = static_cast<int>(text.size());
+        for (const Query query :
+             {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
+              &QAccessibleTextInterface::textAfterOffset}) {
+            for (const auto boundary :
+                 {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+                  QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                // -2 stands for the caret, -1 for the end.
+                for (int offset = -2; offset <= length; ++offset) {
+                    int start = 0;
+                    int end = 0;
+                    const QString answer = (reader->*query)(offset, boundary, &start, &end);
+                    const bool none = start == -1 && end == -1;
+                    QVERIFY2(none || (0 <= start && start <= end && end <= length), qPrintable(answer));
+                    QCOMPARE(answer, none ? QString() : text.mid(start, end - start));
+                }
+            }
+        }
+        // The whole text is a word, from its start and from its end.
+        int start = 0;
+        int end = 0;
+        QCOMPARE(reader->textAtOffset(0, QAccessible::WordBoundary, &start, &end), text);
+        QCOMPARE(reader->textAtOffset(length, QAccessible::WordBoundary, &start, &end), text);
     }
 
     // Menu bars
