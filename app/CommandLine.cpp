@@ -4,11 +4,14 @@
 #include "app/CommandLine.h"
 
 #include "calc/Calculation.h"
+#include "platform/TerminalText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace quorvel {
 namespace {
@@ -64,29 +67,44 @@ const char* const description =
     "with A and B the reliability of the modified test, with A and AB (and no B) the change in length\n"
     "that is needed. Values are read as the calculator reads its fields.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the values are out of range or missing, 2 on a usage error.";
+    "Exit status: 0 on success, 1 when the values are out of range or missing or the answer cannot be\n"
+    "written, 2 on a usage error.";
 
+// The problem names the argument as typed, which may hold any character: escaped, it cannot act on the
+// terminal.
 int usageError(const QString& problem)
 {
     const QString command = QCoreApplication::applicationName();
-    std::fprintf(stderr, "%s: %s Try '%s --help'.\n", qPrintable(command), qPrintable(problem),
-                 qPrintable(command));
+    std::fprintf(stderr, "%s: %s Try '%s --help'.\n", qPrintable(command),
+                 qPrintable(platform::escapeControlCharacters(problem)), qPrintable(command));
     return ExitUsageError;
 }
 
-// The usage text needs an application object for the program's path; nothing of it touches a display.
-int printHelp(const QCommandLineParser& parser, int argc, char* argv[])
+// The answer on standard output, which often feeds a script: a write that fails, to a full disk or a
+// closed output, is an error, never a silent success.
+int printAnswer(const QString& text, const char* what)
 {
-    const QCoreApplication application(argc, argv);
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return ExitSuccess;
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return ExitSuccess;
+    std::fprintf(stderr, "%s: cannot write %s: %s\n", qPrintable(QCoreApplication::applicationName()), what,
+                 std::strerror(errno));
+    return ExitFailure;
+}
+
+// Without an application object, which would open files of its own and might take the place of a closed
+// standard output, the parser names the program "<executable_name>": given its path here instead.
+int printHelp(const QCommandLineParser& parser, const char* programPath)
+{
+    return printAnswer(
+        parser.helpText().replace(QLatin1String("<executable_name>"), QString::fromLocal8Bit(programPath)),
+        "the usage");
 }
 
 int printVersion()
 {
-    std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                qPrintable(QCoreApplication::applicationVersion()));
-    return ExitSuccess;
+    const QString version =
+        QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion();
+    return printAnswer(version + u'\n', "the version");
 }
 
 // The same outcome as pressing Calculate with these field texts: a result on standard output, or the
@@ -99,8 +117,7 @@ int printCalculation(const QCommandLineParser& parser, const CalculationOptions&
     switch (outcome.kind) {
     case calc::Outcome::Kind::SetModifiedReliability:
     case calc::Outcome::Kind::SetLengthChange:
-        std::printf("%s\n", outcome.text.c_str());
-        return ExitSuccess;
+        return printAnswer(QString::fromStdString(outcome.text + '\n'), "the result");
     case calc::Outcome::Kind::Message:
     case calc::Outcome::Kind::BeepThenMessage:
         break;
@@ -131,7 +148,7 @@ std::optional<int> runCommandLine(int argc, char* argv[])
     if (!parser.parse(argumentList(argc, argv)))
         return usageError(parser.errorText());
     if (parser.isSet(help))
-        return printHelp(parser, argc, argv);
+        return printHelp(parser, argv[0]);
     if (parser.isSet(version))
         return printVersion();
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())

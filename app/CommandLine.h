@@ -10,7 +10,7 @@ namespace quorvel {
 // The exit statuses of the program.
 enum ExitStatus {
     ExitSuccess = 0,
-    ExitFailure = 1,    // a calculation message, no display, an unhandled exception
+    ExitFailure = 1,    // a calculation message, an answer not written, no display, an unhandled exception
     ExitUsageError = 2, // an unknown option or an unexpected argument
 };
 

@@ -4,16 +4,13 @@
 #include "calc/Calculation.h"
 
 #include "calc/ExactResult.h"
-#include "platform/text/Format.h"
 #include "platform/text/Val.h"
 
 #include <cmath>
-#include <utility>
 
 namespace quorvel::calc {
 namespace {
 
-using platform::Format;
 using platform::Val;
 
 Outcome message(std::string_view text)
@@ -21,16 +18,8 @@ Outcome message(std::string_view text)
     return {Outcome::Kind::Message, std::string(text)};
 }
 
-// Each step rounds on its own, in this order, so that results match the formula as written.
-double modifiedReliability(double a, double b)
-{
-    const double p = b * a;
-    double q = b - 1.0;
-    q = q * a;
-    q = 1.0 + q;
-    return p / q;
-}
-
+// The change in doubles, which decides only whether there is a change to show. Each step rounds on its
+// own, in this order, as the formula is written.
 double lengthChange(double a, double ab)
 {
     double u = 1.0 - a;
@@ -52,7 +41,8 @@ struct Fields
 };
 
 // Which outcome a press gives is decided on the Val values alone; the exact arithmetic only writes the
-// digits of a result, so that no decision depends on which of the two arithmetics ran.
+// digits of a result. The Val values it is called with are in its range, and so are the texts' exact
+// values (see ExactResult.h).
 Outcome fromLengthChange(const Fields& fields)
 {
     // The bound on the length change is tested before the bound on the reliability.
@@ -60,23 +50,17 @@ Outcome fromLengthChange(const Fields& fields)
         return message(lengthChangeOutOfRange);
     if (fields.a >= 1.0)
         return message(currentReliabilityOutOfRange);
-    auto text = exactModifiedReliability(fields.reliabilityText, fields.lengthChangeText);
     return {Outcome::Kind::SetModifiedReliability,
-            text ? std::move(*text) : Format(modifiedReliability(fields.a, fields.b), ".0000")};
+            exactModifiedReliability(fields.reliabilityText, fields.lengthChangeText)};
 }
 
 Outcome fromModifiedReliability(const Fields& fields)
 {
-    if (fields.ab < 1.0 && fields.a < 1.0) {
-        // A reliability within a rounding step of 0 (far below anything that can be typed) would need
-        // an infinite change; that is out of range, not a number to show. Texts short enough to be read
-        // exactly are never that small, so the exact text is only ever asked for a finite change.
-        const double b = lengthChange(fields.a, fields.ab);
-        if (std::isfinite(b)) {
-            auto text = exactLengthChange(fields.reliabilityText, fields.modifiedReliabilityText);
-            return {Outcome::Kind::SetLengthChange, text ? std::move(*text) : Format(b, "##.00")};
-        }
-    }
+    // A reliability within a rounding step of 0 (far below anything that can be typed) would need a
+    // change beyond any double; that is out of range, not a number to show.
+    if (fields.ab < 1.0 && fields.a < 1.0 && std::isfinite(lengthChange(fields.a, fields.ab)))
+        return {Outcome::Kind::SetLengthChange,
+                exactLengthChange(fields.reliabilityText, fields.modifiedReliabilityText)};
     return message(modifiedReliabilityOutOfRange);
 }
 

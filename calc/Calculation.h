@@ -40,10 +40,8 @@ inline constexpr std::string_view missingInput =
 // unusable text counts as not filled in. With A and B above 0 it computes AB (".0000"); else with A and
 // AB above 0 it computes B ("##.00"); out-of-range and missing inputs give one of the four messages.
 //
-// Which of these a press gives is decided on the Val values. A computed text is the true value rounded
-// half away from zero whenever the texts it comes from have at most 16 characters (see ExactResult.h),
-// which every typed text and every text the program writes has; from longer texts it is computed in
-// doubles and written with Format.
+// Which of these a press gives is decided on the Val values. A computed text is the true value of the
+// formula on the texts as written, of any length, rounded half away from zero (see ExactResult.h).
 Outcome calculate(std::string_view reliabilityText, std::string_view lengthChangeText,
                   std::string_view modifiedReliabilityText);
 

@@ -10,9 +10,13 @@ namespace quorvel::calc {
 
 bool filterKey(EntryForm& form, Field field, std::string_view key)
 {
-    if (field == Field::ModifiedReliability)
+    constexpr int tab = 9;
+    const int code = platform::Asc(key);
+    // Tab and Shift+Tab only move on, as they must on the keyboard's one way to Calculate: they type
+    // nothing, so they keep the length change.
+    if (field == Field::ModifiedReliability && code != tab)
         form.setFieldText(Field::LengthChange, {});
-    if (acceptsKey(platform::Asc(key)))
+    if (acceptsKey(code))
         return false;
     form.beep();
     return true;

@@ -25,8 +25,9 @@ public:
 };
 
 // A key typed into `field`, as its one-character UTF-8 text, before the field takes it. Refused keys
-// sound the alert. Any key in the modified-reliability field first empties the length-change field, so
-// that the next Calculate works out the length change. Returns true when the key is to be swallowed.
+// sound the alert. Any key in the modified-reliability field but Tab (9, also Shift+Tab) first empties the
+// length-change field, so that the next Calculate works out the length change. Returns true when the key
+// is to be swallowed.
 bool filterKey(EntryForm& form, Field field, std::string_view key);
 
 // Empties the three fields, in order, and puts the focus into the reliability field.

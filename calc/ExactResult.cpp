@@ -3,32 +3,31 @@
 
 #include "calc/ExactResult.h"
 
+#include <array>
+#include <boost/multiprecision/cpp_int.hpp>
+#include <charconv>
 #include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace quorvel::calc {
 namespace {
 
-// Why 16 characters fit, with X = 10^16:
-// - A plain decimal of at most 16 characters has at most 16 digits, so its digits read as an integer
-//   M < X, and with k digits after the point (a point takes a character, so k <= 15) it is M / 10^k.
-// - A fraction "x/y" of at most 16 characters has at most 15 digits in all. It is (Mx * 10^ky) /
-//   (10^kx * My), and each of the two products is below 10^15.
-//   So every text reads as n / d with 0 <= n < X and 0 < d < X, which an int64 holds (X < 2^63).
-// - AB from A = an / ad and B = bn / bd is bn * an / (bd * (ad - an) + bn * an): the numerator is below
-//   X^2, the denominator below 2 * X^2. B from A and AB = cn / cd is cn * (ad - an) / (an * (cd - cn)):
-//   both below X^2.
-// - Rounding p / q to D decimals forms 2 * p * 10^D + q. For D = 4 that is below 2 * 10^4 * X^2 + 2 * X^2,
-//   about 2.0002 * 10^36, well below 2^127 - 1 (about 1.7 * 10^38). With 17 characters it could reach
-//   2 * 10^38 and overflow: so longer texts take the double arithmetic instead.
-static_assert(longestExactText == 16, "the overflow bound above holds for 16 characters");
-
-__extension__ using Wide = __int128;
+// The computation runs first on Boost's 128-bit integer, which reports an overflow instead of wrapping;
+// only then again on cpp_int, which grows as far as the texts need. Either way the result is the exact
+// one. The values of every text a user types or the program writes fit in 128 bits, where the fixed
+// width makes the whole calculation twice as fast as on cpp_int alone, whose arithmetic is written for
+// any length (though it too keeps values of up to 128 bits inside the object, off the heap).
+using Narrow = boost::multiprecision::checked_int128_t;
+using Wide = boost::multiprecision::cpp_int;
 
 // A non-negative rational number; the denominator is above 0.
-struct Ratio
+template <class Integer> struct Ratio
 {
-    std::int64_t numerator;
-    std::int64_t denominator;
+    Integer numerator;
+    Integer denominator;
 };
 
 std::string_view trimSpaces(std::string_view text)
@@ -39,123 +38,172 @@ std::string_view trimSpaces(std::string_view text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Digits with at most one point and at least one digit, the same texts Val reads as a plain decimal.
-std::optional<Ratio> readPlainDecimal(std::string_view text)
+bool isDigits(std::string_view text)
 {
-    Ratio value{0, 1};
-    bool seenPoint = false;
-    bool seenDigit = false;
-    for (const char c : text) {
-        if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else if (c >= '0' && c <= '9') {
-            seenDigit = true;
-            value.numerator = value.numerator * 10 + (c - '0');
-            if (seenPoint)
-                value.denominator *= 10;
-        } else {
-            return std::nullopt;
-        }
+    return text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// 10^0 to 10^19: the powers of ten an uint64 holds.
+constexpr auto powersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{1};
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+constexpr std::size_t chunkDigits = powersOfTen.size() - 1;
+
+// 10^exponent. Not Boost's pow(): on cpp_int it returns an expression that still refers to a temporary
+// of its own, destroyed by then.
+template <class Integer> Integer powerOfTen(std::size_t exponent)
+{
+    Integer power = 1;
+    for (; exponent > chunkDigits; exponent -= chunkDigits)
+        power *= powersOfTen[chunkDigits];
+    power *= powersOfTen[exponent];
+    return power;
+}
+
+// Appends the decimal digits of `digits` to `value`, 19 at a time, so that a long text costs one
+// multiplication per 19 digits.
+template <class Integer> void appendDigits(Integer& value, std::string_view digits)
+{
+    for (std::size_t at = 0; at < digits.size(); at += chunkDigits) {
+        const auto chunk = digits.substr(at, chunkDigits);
+        std::uint64_t chunkValue = 0;
+        std::from_chars(chunk.data(), chunk.data() + chunk.size(), chunkValue);
+        value = value * powersOfTen[chunk.size()] + chunkValue;
     }
-    if (!seenDigit)
+}
+
+// The decimal digits of `value` (>= 0), 19 at a time from the lowest. Boost's str() would write a value
+// of one limb through lexical_cast, which takes as long as the rest of the calculation together.
+template <class Integer> std::string digitsOf(Integer value)
+{
+    const Integer chunk = powersOfTen[chunkDigits];
+    std::vector<std::uint64_t> lowerChunks;
+    while (value >= chunk) {
+        Integer quotient;
+        Integer remainder;
+        boost::multiprecision::divide_qr(value, chunk, quotient, remainder);
+        lowerChunks.push_back(static_cast<std::uint64_t>(remainder));
+        value = std::move(quotient);
+    }
+    std::string text = std::to_string(static_cast<std::uint64_t>(value));
+    for (auto lower = lowerChunks.rbegin(); lower != lowerChunks.rend(); ++lower) {
+        const std::string digits = std::to_string(*lower);
+        text.append(chunkDigits - digits.size(), '0').append(digits);
+    }
+    return text;
+}
+
+// Digits with at most one point and at least one digit, the same texts Val reads as a plain decimal.
+template <class Integer> std::optional<Ratio<Integer>> readPlainDecimal(std::string_view text)
+{
+    const auto point = text.find('.');
+    const auto whole = text.substr(0, point);
+    const auto decimals = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() && decimals.empty())
         return std::nullopt;
+    if (!isDigits(whole) || !isDigits(decimals))
+        return std::nullopt;
+    Ratio<Integer> value{0, powerOfTen<Integer>(decimals.size())};
+    appendDigits(value.numerator, whole);
+    appendDigits(value.numerator, decimals);
     return value;
 }
 
 // A plain decimal or a fraction of two with a divisor other than 0, as Val reads them.
-std::optional<Ratio> readExactly(std::string_view text)
+template <class Integer> Ratio<Integer> readExactly(std::string_view text)
 {
     text = trimSpaces(text);
-    if (text.size() > longestExactText)
-        return std::nullopt;
     const auto slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return readPlainDecimal(text);
-    const auto dividend = readPlainDecimal(text.substr(0, slash));
-    const auto divisor = readPlainDecimal(text.substr(slash + 1));
-    if (!dividend || !divisor || divisor->numerator == 0)
-        return std::nullopt;
-    return Ratio{dividend->numerator * divisor->denominator, dividend->denominator * divisor->numerator};
+    std::optional<Ratio<Integer>> value;
+    if (slash == std::string_view::npos) {
+        value = readPlainDecimal<Integer>(text);
+    } else {
+        const auto dividend = readPlainDecimal<Integer>(text.substr(0, slash));
+        const auto divisor = readPlainDecimal<Integer>(text.substr(slash + 1));
+        if (dividend && divisor && divisor->numerator != 0)
+            value = Ratio<Integer>{dividend->numerator * divisor->denominator,
+                                   dividend->denominator * divisor->numerator};
+    }
+    if (!value)
+        throw std::invalid_argument("not a number: \"" + std::string(text) + '"');
+    return std::move(*value);
 }
 
-bool isAboveZero(const Ratio& value)
+template <class Integer> bool isAboveZero(const Ratio<Integer>& value)
 {
     return value.numerator > 0;
 }
 
-bool isBelowOne(const Ratio& value)
+template <class Integer> bool isBelowOne(const Ratio<Integer>& value)
 {
     return value.numerator < value.denominator;
 }
 
-// Writes the digits of `value` so that they end at `end`, padded with zeros to at least `width`; returns
-// where they start.
-char* writeDigits(std::uint64_t value, char* end, int width)
+void requireRange(bool inRange)
 {
-    char* start = end;
-    while (value != 0 || width > 0) {
-        *--start = static_cast<char>('0' + value % 10);
-        value /= 10;
-        --width;
-    }
-    return start;
+    if (!inRange)
+        throw std::invalid_argument("outside the formula's range");
 }
 
-// `units` hundredths (for 2 decimals) or ten-thousandths (for 4) as Format writes them: no leading zero
-// before the point, so 5 hundredths is ".05" and 225 is "2.25".
-std::string fixedPointText(Wide units, int decimals)
+// p / q (p >= 0, q > 0) rounded half away from zero to `decimals` decimals, written as Format writes it:
+// no leading zero before the point, so 5 hundredths is ".05" and 225 is "2.25".
+template <class Integer> std::string roundedText(const Integer& p, const Integer& q, int decimals)
 {
-    // 10^19, the largest power of ten an uint64 holds. units is below 10^37 (see the bound above), so
-    // what lies above its lowest 19 digits fits an uint64 too. Typed inputs never reach 10^19.
-    constexpr int chunkDigits = 19;
-    constexpr std::uint64_t chunk = 10'000'000'000'000'000'000u;
-    const bool oneChunk = units < Wide{chunk};
-    const auto high = oneChunk ? 0 : static_cast<std::uint64_t>(units / chunk);
-    const auto low = static_cast<std::uint64_t>(oneChunk ? units : units % chunk);
-    char buffer[2 * chunkDigits];
-    char* const end = buffer + sizeof buffer;
-    const char* const pointAt = end - decimals;
-    const char* const start =
-        oneChunk ? writeDigits(low, end, decimals) : writeDigits(high, writeDigits(low, end, chunkDigits), 0);
-    std::string text(start, pointAt);
-    text += '.';
-    text.append(pointAt, static_cast<std::size_t>(decimals));
-    return text;
-}
-
-// p / q (p >= 0, q > 0) rounded half away from zero to `decimals` decimals.
-std::string roundedText(Wide p, Wide q, int decimals)
-{
-    Wide scale = 1;
+    int scale = 1;
     for (int i = 0; i < decimals; ++i)
         scale *= 10;
-    return fixedPointText((2 * p * scale + q) / (2 * q), decimals);
+    const Integer units = (2 * p * scale + q) / (2 * q);
+    std::string digits = digitsOf(units);
+    const auto decimalCount = static_cast<std::size_t>(decimals);
+    if (digits.size() < decimalCount)
+        digits = std::string(decimalCount - digits.size(), '0') + digits;
+    const auto pointAt = digits.size() - decimalCount;
+    return digits.substr(0, pointAt) + '.' + digits.substr(pointAt);
+}
+
+template <class Integer>
+std::string modifiedReliability(std::string_view reliabilityText, std::string_view lengthChangeText)
+{
+    const auto a = readExactly<Integer>(reliabilityText);
+    const auto b = readExactly<Integer>(lengthChangeText);
+    requireRange(isAboveZero(a) && isBelowOne(a) && isAboveZero(b));
+    const Integer p = b.numerator * a.numerator;
+    const Integer q = b.denominator * (a.denominator - a.numerator) + p;
+    return roundedText(p, q, 4);
+}
+
+template <class Integer>
+std::string lengthChange(std::string_view reliabilityText, std::string_view modifiedReliabilityText)
+{
+    const auto a = readExactly<Integer>(reliabilityText);
+    const auto ab = readExactly<Integer>(modifiedReliabilityText);
+    requireRange(isAboveZero(a) && isBelowOne(a) && isAboveZero(ab) && isBelowOne(ab));
+    const Integer p = ab.numerator * (a.denominator - a.numerator);
+    const Integer q = a.numerator * (ab.denominator - ab.numerator);
+    return roundedText(p, q, 2);
 }
 
 } // namespace
 
-std::optional<std::string> exactModifiedReliability(std::string_view reliabilityText,
-                                                    std::string_view lengthChangeText)
+std::string exactModifiedReliability(std::string_view reliabilityText, std::string_view lengthChangeText)
 {
-    const auto a = readExactly(reliabilityText);
-    const auto b = readExactly(lengthChangeText);
-    if (!a || !b || !isAboveZero(*a) || !isBelowOne(*a) || !isAboveZero(*b))
-        return std::nullopt;
-    const Wide p = Wide{b->numerator} * a->numerator;
-    const Wide q = Wide{b->denominator} * (a->denominator - a->numerator) + p;
-    return roundedText(p, q, 4);
+    try {
+        return modifiedReliability<Narrow>(reliabilityText, lengthChangeText);
+    } catch (const std::overflow_error&) {
+        return modifiedReliability<Wide>(reliabilityText, lengthChangeText);
+    }
 }
 
-std::optional<std::string> exactLengthChange(std::string_view reliabilityText,
-                                             std::string_view modifiedReliabilityText)
+std::string exactLengthChange(std::string_view reliabilityText, std::string_view modifiedReliabilityText)
 {
-    const auto a = readExactly(reliabilityText);
-    const auto ab = readExactly(modifiedReliabilityText);
-    if (!a || !ab || !isAboveZero(*a) || !isBelowOne(*a) || !isAboveZero(*ab) || !isBelowOne(*ab))
-        return std::nullopt;
-    const Wide p = Wide{ab->numerator} * (a->denominator - a->numerator);
-    const Wide q = Wide{a->numerator} * (ab->denominator - ab->numerator);
-    return roundedText(p, q, 2);
+    try {
+        return lengthChange<Narrow>(reliabilityText, modifiedReliabilityText);
+    } catch (const std::overflow_error&) {
+        return lengthChange<Wide>(reliabilityText, modifiedReliabilityText);
+    }
 }
 
 } // namespace quorvel::calc

@@ -1,32 +1,31 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-// calculate on three field texts against the program's rules. A result from texts of up to 16 characters
-// must be the exact value rounded half away from zero, worked out here in 128-bit integers; one from
-// longer texts must be the formula in long double to within half a unit of its last decimal.
+// calculate on three field texts against the program's rules. Every computed result, from texts of any
+// length, must be the exact value rounded half away from zero, worked out here in rational numbers from
+// the formula as written.
 // Input: one byte saying how to read the rest, then the three texts separated by '|'.
 
 #include "calc/Calculation.h"
-#include "calc/ExactResult.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/text/Val.h"
 
+#include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
+using boost::multiprecision::cpp_int;
+using boost::multiprecision::cpp_rational;
 using quorvel::calc::calculate;
-using quorvel::calc::longestExactText;
 using quorvel::calc::Outcome;
-using quorvel::fuzz::numberText;
-using quorvel::fuzz::quoted;
 using quorvel::fuzz::require;
 using quorvel::platform::Val;
 using Kind = Outcome::Kind;
+namespace fuzz = quorvel::fuzz;
 
 namespace {
 
@@ -37,12 +36,14 @@ struct Fields
     std::string modifiedReliability;
 };
 
-// Each byte becomes one of `alphabet`, up to `width` characters.
-std::string spelledWith(std::string_view raw, std::string_view alphabet, std::size_t width)
+// Each byte becomes one of `alphabet`, repeated `longestRun` times at most.
+std::string spelledWith(std::string_view raw, std::string_view alphabet, std::size_t longestRun = 1)
 {
     std::string text;
-    for (const char c : raw.substr(0, width))
-        text += alphabet[static_cast<unsigned char>(c) % alphabet.size()];
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        text.append(byte / alphabet.size() % longestRun + 1, alphabet[byte % alphabet.size()]);
+    }
     return text;
 }
 
@@ -54,18 +55,26 @@ std::string_view nextField(std::string_view& rest)
     return field;
 }
 
-// The first byte modulo 3 says how to read the texts: 0, as a user types them (digits, the point and the
-// slash, five characters at most); 1, as they are; 2, as longer decimals with spaces around, up to 20
-// characters, so that texts on both sides of the 16 characters read exactly turn up often.
+// The first byte modulo 4 says how to read the texts: 0, as a user types them (digits, the point and the
+// slash, five characters at most); 1, as they are; 2, as decimals with spaces around, of any length; 3,
+// the same with each byte a run of up to 19 equal characters, so that texts of hundreds of characters
+// and long runs of 9s and 0s, which sit next to a rounding half, turn up often.
 Fields fieldsFrom(const std::uint8_t* data, std::size_t size)
 {
-    const int mode = size > 0 ? data[0] % 3 : 0;
+    const int mode = size > 0 ? data[0] % 4 : 0;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     rest.remove_prefix(size > 0 ? 1 : 0);
     const auto shape = [mode](std::string_view text) {
-        if (mode == 1)
+        switch (mode) {
+        case 0:
+            return spelledWith(text.substr(0, 5), "0123456789./");
+        case 1:
             return std::string(text);
-        return mode == 0 ? spelledWith(text, "0123456789./", 5) : spelledWith(text, "0123456789./ ", 20);
+        case 2:
+            return spelledWith(text, "0123456789./ ");
+        default:
+            return spelledWith(text, "0123456789./ ", 19);
+        }
     };
     const auto reliability = shape(nextField(rest));
     const auto lengthChange = shape(nextField(rest));
@@ -89,9 +98,9 @@ std::string_view nameOf(Kind kind)
 
 std::string describe(const Fields& fields, const Outcome& outcome)
 {
-    return "A " + quoted(fields.reliability) + ", B " + quoted(fields.lengthChange) + ", AB " +
-           quoted(fields.modifiedReliability) + " gave " + std::string(nameOf(outcome.kind)) + " with text " +
-           quoted(outcome.text);
+    return "A " + fuzz::quoted(fields.reliability) + ", B " + fuzz::quoted(fields.lengthChange) + ", AB " +
+           fuzz::quoted(fields.modifiedReliability) + " gave " + std::string(nameOf(outcome.kind)) +
+           " with text " + fuzz::quoted(outcome.text);
 }
 
 // The rules as the program states them, tried from the top.
@@ -115,17 +124,8 @@ Outcome expectedOutcome(double a, double b, double ab)
     return {Kind::BeepThenMessage, std::string(missingInput)};
 }
 
-__extension__ using Wide = __int128;
-
-// An exact rational number; the denominator is above 0.
-struct Rational
-{
-    Wide numerator;
-    Wide denominator;
-};
-
-// A plain decimal as its digits over ten to the count of its decimals.
-std::optional<Rational> decimalValue(std::string_view text)
+// A plain decimal as its digits over ten to the count of its decimals, read one digit at a time.
+std::optional<cpp_rational> decimalValue(std::string_view text)
 {
     const auto point = text.find('.');
     std::string digits(text);
@@ -133,40 +133,42 @@ std::optional<Rational> decimalValue(std::string_view text)
         digits.erase(point, 1);
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    Rational value{0, 1};
+    cpp_int numerator = 0;
     for (const char c : digits)
-        value.numerator = value.numerator * 10 + (c - '0');
+        numerator = numerator * 10 + (c - '0');
+    cpp_int denominator = 1;
     for (auto decimals = point == std::string_view::npos ? 0 : text.size() - point - 1; decimals > 0;
          --decimals)
-        value.denominator *= 10;
-    return value;
+        denominator *= 10;
+    return cpp_rational(numerator, denominator);
 }
 
-// A text of up to 16 characters, spaces around it left out, as the exact number it stands for.
-std::optional<Rational> exactValue(std::string_view text)
+// A text, spaces around it left out, as the exact number it stands for.
+std::optional<cpp_rational> exactValue(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     text = first == std::string_view::npos ? std::string_view{}
                                            : text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.size() > longestExactText)
-        return std::nullopt;
     const auto slash = text.find('/');
     if (slash == std::string_view::npos)
         return decimalValue(text);
     const auto dividend = decimalValue(text.substr(0, slash));
     const auto divisor = decimalValue(text.substr(slash + 1));
-    if (!dividend || !divisor || divisor->numerator == 0)
+    if (!dividend || !divisor || *divisor == 0)
         return std::nullopt;
-    return Rational{dividend->numerator * divisor->denominator, dividend->denominator * divisor->numerator};
+    return *dividend / *divisor;
 }
 
-// p / q rounded half away from zero to `decimals` decimals, written as the fields show it. The remainder
-// of the division decides the last digit: up from half of q.
-std::string roundedText(Wide p, Wide q, int decimals)
+// A value above 0 rounded half away from zero to `decimals` decimals, written as the fields show it.
+// The remainder of the division decides the last digit: up from half of the divisor.
+std::string roundedText(const cpp_rational& value, int decimals)
 {
+    cpp_rational scaled = value;
     for (int i = 0; i < decimals; ++i)
-        p *= 10;
-    Wide units = p / q;
+        scaled *= 10;
+    const cpp_int p = numerator(scaled);
+    const cpp_int q = denominator(scaled);
+    cpp_int units = p / q;
     if (2 * (p % q) >= q)
         ++units;
     std::string digits;
@@ -175,61 +177,38 @@ std::string roundedText(Wide p, Wide q, int decimals)
     return digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
 }
 
-void checkModifiedReliability(const Fields& fields, const Outcome& outcome, long double a, long double b)
+// The exact values of the texts that the rules took as numbers. Val reads a text that is no number as 0,
+// which the rules never compute with.
+cpp_rational exactValueOf(std::string_view text, const Fields& fields, const Outcome& outcome)
 {
-    const long double exact = (b * a) / (1 + (b - 1) * a);
-    const auto describeIt = [&] {
-        return describe(fields, outcome) + ", in long double " + numberText(exact);
-    };
-    const auto exactA = exactValue(fields.reliability);
-    const auto exactB = exactValue(fields.lengthChange);
-    if (exactA && exactB) {
-        // AB = B * A / (1 + (B - 1) * A), over the common denominator of A and B.
-        const Wide p = exactB->numerator * exactA->numerator;
-        const Wide q = exactB->denominator * exactA->denominator +
-                       (exactB->numerator - exactB->denominator) * exactA->numerator;
-        require(q > 0, "the exact divisor of a computed modified reliability is above 0", describeIt);
-        const auto expected = roundedText(p, q, 4);
-        require(outcome.text == expected,
-                "a modified reliability from short texts is the exact value rounded half away from zero",
-                [&] { return describeIt() + ", expected " + quoted(expected); });
-        return;
-    }
-    const double shown = Val(outcome.text);
-    require(shown >= 0 && shown <= 1, "a computed modified reliability reads back within [0, 1]", describeIt);
-    // Half of the fourth decimal, the 15-digit step, and the double arithmetic: 1 + (B - 1) * A loses
-    // digits when it is small against (B - 1) * A, as with A and B both a hair from 1 and 0.
-    const long double roundoff = std::numeric_limits<double>::epsilon();
-    const long double cancellation = std::fabs(b - 1) * a / (1 + (b - 1) * a);
-    require(std::fabs(shown - exact) <= 0.00005L + 1e-12L + exact * 2 * roundoff * (cancellation + 1),
-            "a computed modified reliability is the formula's value to four decimals", describeIt);
+    const auto value = exactValue(text);
+    require(value.has_value(), "a text that a result is computed from is a number",
+            [&] { return describe(fields, outcome) + ": " + fuzz::quoted(text) + " is none"; });
+    return *value;
 }
 
-void checkLengthChange(const Fields& fields, const Outcome& outcome, long double a, long double ab)
+void checkModifiedReliability(const Fields& fields, const Outcome& outcome)
 {
-    const long double exact = (ab * (1 - a)) / (a * (1 - ab));
-    const auto describeIt = [&] {
-        return describe(fields, outcome) + ", in long double " + numberText(exact);
-    };
-    const auto exactA = exactValue(fields.reliability);
-    const auto exactAB = exactValue(fields.modifiedReliability);
-    if (exactA && exactAB) {
-        // B = AB * (1 - A) / (A * (1 - AB)), over the common denominator of A and AB.
-        const Wide p = exactAB->numerator * (exactA->denominator - exactA->numerator);
-        const Wide q = exactA->numerator * (exactAB->denominator - exactAB->numerator);
-        require(q > 0, "the exact divisor of a computed length change is above 0", describeIt);
-        const auto expected = roundedText(p, q, 2);
-        require(outcome.text == expected,
-                "a length change from short texts is the exact value rounded half away from zero",
-                [&] { return describeIt() + ", expected " + quoted(expected); });
-        return;
-    }
-    const double shown = Val(outcome.text);
-    require(shown > 0 || (outcome.text == ".00" && exact < 0.005L),
-            "a computed length change reads back above 0, or is .00 for a value below .005", describeIt);
-    // Half of the second decimal, and the 15-digit step relative to the size of the value.
-    require(std::fabs(shown - exact) <= 0.005L + exact * 1e-14L,
-            "a computed length change is the formula's value to two decimals", describeIt);
+    const auto a = exactValueOf(fields.reliability, fields, outcome);
+    const auto b = exactValueOf(fields.lengthChange, fields, outcome);
+    const cpp_rational divisor = 1 + (b - 1) * a;
+    require(divisor > 0, "the divisor of a computed modified reliability is above 0",
+            [&] { return describe(fields, outcome); });
+    const auto expected = roundedText(b * a / divisor, 4);
+    require(outcome.text == expected, "a modified reliability is the exact value rounded half away from zero",
+            [&] { return describe(fields, outcome) + ", expected " + fuzz::quoted(expected); });
+}
+
+void checkLengthChange(const Fields& fields, const Outcome& outcome)
+{
+    const auto a = exactValueOf(fields.reliability, fields, outcome);
+    const auto ab = exactValueOf(fields.modifiedReliability, fields, outcome);
+    const cpp_rational divisor = a * (1 - ab);
+    require(divisor > 0, "the divisor of a computed length change is above 0",
+            [&] { return describe(fields, outcome); });
+    const auto expected = roundedText(ab * (1 - a) / divisor, 2);
+    require(outcome.text == expected, "a length change is the exact value rounded half away from zero",
+            [&] { return describe(fields, outcome) + ", expected " + fuzz::quoted(expected); });
 }
 
 } // namespace
@@ -251,10 +230,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     switch (outcome.kind) {
     case Kind::SetModifiedReliability:
-        checkModifiedReliability(fields, outcome, a, b);
+        checkModifiedReliability(fields, outcome);
         break;
     case Kind::SetLengthChange:
-        checkLengthChange(fields, outcome, a, ab);
+        checkLengthChange(fields, outcome);
         break;
     case Kind::Message:
     case Kind::BeepThenMessage:

@@ -3,15 +3,20 @@
 
 #include "platform/Canvas.h"
 
+#include "platform/AccessibleInterfaces.h"
 #include "platform/Runtime.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace quorvel::platform {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent)
 {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -19,6 +24,12 @@ void Canvas::setBackdrop(const Picture& picture)
 {
     m_backdrop = picture;
     update();
+}
+
+// Tab reaches it, a click does not focus it: as with the push buttons.
+void Canvas::setAcceptFocus(bool accept)
+{
+    setFocusPolicy(accept ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Canvas::onMouseDown(MouseDownHandler handler)
@@ -32,11 +43,36 @@ void Canvas::onMouseEnter(std::function<void()> handler)
     m_mouseEnter = std::move(handler);
 }
 
+void Canvas::press()
+{
+    if (m_mouseDown)
+        runHandler([this] { return m_mouseDown(width() / 2, height() / 2); });
+}
+
 void Canvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_backdrop.draw(painter, rect());
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+// Space and Return press a focused canvas as they press a button; a key held down presses it once.
+void Canvas::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!pressKey || !m_mouseDown || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        press();
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event)

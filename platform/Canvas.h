@@ -10,8 +10,12 @@
 
 namespace quorvel::platform {
 
-// A drawing area that shows a picture as its backdrop, scaled to the canvas. It takes no keyboard focus.
-// Without a MouseDown handler, a click passes on to the window.
+// A drawing area that shows a picture as its backdrop, scaled to the canvas. Without a MouseDown handler,
+// a click passes on to the window.
+//
+// It takes no keyboard focus unless AcceptFocus is set. One that does is reached with Tab, drawn with
+// the style's focus frame while it has the focus, and pressed with Space or Return as with a click in
+// its middle; assistive technology sees it as a button (see CanvasAccessible.h).
 class Canvas : public QWidget
 {
     Q_OBJECT
@@ -24,11 +28,18 @@ public:
     void setBackdrop(const Picture& picture);
     const Picture& backdrop() const { return m_backdrop; }
 
+    void setAcceptFocus(bool accept);
+    bool acceptsFocus() const { return focusPolicy() != Qt::NoFocus; }
+
     void onMouseDown(MouseDownHandler handler);
     void onMouseEnter(std::function<void()> handler);
 
+    // A press from the keyboard or from assistive technology: a click in the middle of the canvas.
+    void press();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
 

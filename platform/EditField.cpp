@@ -4,8 +4,10 @@
 #include "platform/EditField.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
 
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStyle>
@@ -77,10 +79,13 @@ private:
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TypingLimit(*this));
+    new PasteGuard(*this);
     // Qt reports an edit by the user with textEdited just before textChanged, and a text set by the
     // program with textChanged alone.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
     connect(this, &QLineEdit::textChanged, this, &EditField::noteTextChanged);
+    // Qt reports the caret's first placing as a move: see focusOutEvent.
+    setCursorPosition(0);
 }
 
 // The field records each edit by the user for undo before it checks the edit, and setting the text,
@@ -130,7 +135,19 @@ bool EditField::event(QEvent* event)
             break;
         }
     }
+    if (event->type() == QEvent::KeyPress && isKeypadDecimal(dynamic_cast<QKeyEvent&>(*event)))
+        return typeDecimalPoint(dynamic_cast<QKeyEvent&>(*event));
     return QLineEdit::event(event);
+}
+
+// The keypad's decimal key types the point, whichever character the keyboard layout gives it.
+bool EditField::typeDecimalPoint(QKeyEvent& event)
+{
+    QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, event.modifiers(), QStringLiteral("."),
+                    event.isAutoRepeat(), event.count());
+    const bool taken = QLineEdit::event(&point);
+    event.setAccepted(point.isAccepted());
+    return taken;
 }
 
 // A shortcut that QLineEdit would still insert as text (Meta with a character; Ctrl with a formatting
@@ -167,6 +184,21 @@ bool EditField::takeInputMethodEvent(QInputMethodEvent& event)
 bool EditField::runKeyDown(const QString& key)
 {
     return runHandler([&] { return m_keyDown(key); });
+}
+
+// Orca takes a field whose caret moves while, or just before, it gets the focus for the focus already,
+// and then says nothing of it. An unfocused field keeps its caret at the start, where setting its text
+// leaves it, so that neither Tab nor Clear moves it on the way in. It keeps its selection, and with it
+// its caret, when only the window lost the focus or a menu took it; the menu bar that takes the keyboard
+// for Alt, F10 or an access key counts as a menu, so the Edit commands find the selection.
+void EditField::focusOutEvent(QFocusEvent* event)
+{
+    const bool forAMenu =
+        event->reason() == Qt::MenuBarFocusReason || event->reason() == Qt::PopupFocusReason;
+    QFocusEvent seen(QEvent::FocusOut, forAMenu ? Qt::PopupFocusReason : event->reason());
+    QLineEdit::focusOutEvent(&seen);
+    if (!forAMenu && event->reason() != Qt::ActiveWindowFocusReason)
+        setCursorPosition(0);
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

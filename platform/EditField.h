@@ -14,9 +14,10 @@ namespace quorvel::platform {
 // composes (a dead key, a compose sequence, IBus) comes to it as a typed key too. Nothing typed enters
 // the text without passing it.
 //
-// LimitText limits what the user types, pastes or drops, never the text the program sets, whichever
-// call sets it: a computed text longer than the limit is shown whole. A text the program sets that is
-// wider than the field shows its beginning, and the whole text is offered as the field's tooltip.
+// LimitText limits what the user types, never the text the program sets, whichever call sets it: a
+// computed text longer than the limit is shown whole. A paste or a drop goes in whole, as if typed, or
+// not at all (see PasteGuard.h). A text the program sets that is wider than the field shows its
+// beginning, and the whole text is offered as the field's tooltip.
 class EditField : public QLineEdit
 {
     Q_OBJECT
@@ -34,12 +35,15 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class TypingLimit;
+    friend class PasteGuard;
     bool swallowsKey(const QKeyEvent& event);
     bool takeInputMethodEvent(QInputMethodEvent& event);
+    bool typeDecimalPoint(QKeyEvent& event);
     bool runKeyDown(const QString& key);
     bool isUsersEdit() const;
     void noteTextChanged(const QString& text);

@@ -76,10 +76,19 @@ QString keyDownText(const QKeyEvent& event)
         return {};
     if (const auto code = controlCode(event.key()))
         return QString(QChar(*code));
+    if (isKeypadDecimal(event))
+        return QStringLiteral(".");
     const QString text = event.text();
     if (!typesCharacter(text))
         return {};
     return firstCharacter(text);
+}
+
+bool isKeypadDecimal(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    return event.modifiers().testFlag(Qt::KeypadModifier) &&
+           (text == QLatin1String(",") || text == QLatin1String("."));
 }
 
 QStringList committedKeys(const QString& text)

@@ -3,12 +3,12 @@
 
 #include "platform/MenuBarView.h"
 
+#include "platform/MenuBarWidget.h"
 #include "platform/MenuDispatch.h"
 #include "platform/MenuItem.h"
 #include "platform/Runtime.h"
 
 #include <QMenu>
-#include <QMenuBar>
 
 namespace quorvel::platform {
 namespace {
@@ -26,13 +26,20 @@ void fillMenu(QMenu& menu, MenuItem& model, MenuBar& menuBar)
                      [&menuBar] { runHandler([&menuBar] { updateMenuItems(menuBar); }); });
 }
 
+// A menu's title on the bar has its first letter for access key (Alt+F for File), underlined as the
+// desktop's style shows access keys.
+QString withAccessKey(QString title)
+{
+    return QLatin1Char('&') + title.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 QMenuBar* buildMenuBarWidget(MenuBar& menuBar, QWidget* parent)
 {
-    auto* widget = new QMenuBar(parent);
+    auto* widget = new MenuBarWidget(parent);
     for (const auto& menu : menuBar.items())
-        fillMenu(*widget->addMenu(menu->text()), *menu, menuBar);
+        fillMenu(*widget->addMenu(withAccessKey(menu->text())), *menu, menuBar);
     // Its commands leave with the bar; its menus, empty then, follow.
     QObject::connect(menuBar.lifetime(), &QObject::destroyed, widget, &QObject::deleteLater);
     return widget;

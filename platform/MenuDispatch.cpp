@@ -3,7 +3,9 @@
 
 #include "platform/MenuDispatch.h"
 
+#include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
+#include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 
@@ -22,7 +24,7 @@ const std::map<QString, EditCommand>& editCommands()
 {
     static const std::map<QString, EditCommand> commands{
         {QStringLiteral("EditUndo"), &QLineEdit::undo}, {QStringLiteral("EditCut"), &QLineEdit::cut},
-        {QStringLiteral("EditCopy"), &QLineEdit::copy}, {QStringLiteral("EditPaste"), &QLineEdit::paste},
+        {QStringLiteral("EditCopy"), &QLineEdit::copy}, {QStringLiteral("EditPaste"), &pasteInto},
         {QStringLiteral("EditClear"), &QLineEdit::del},
     };
     return commands;
@@ -33,9 +35,14 @@ Window* activeWindow()
     return qobject_cast<Window*>(QApplication::activeWindow());
 }
 
+// The text field that the Edit commands act on: the focused one, or, while a menu bar has the keyboard,
+// the one it took the keyboard from.
 QLineEdit* focusedField()
 {
-    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QWidget* focus = QApplication::focusWidget();
+    if (const auto* bar = qobject_cast<MenuBarWidget*>(focus))
+        return bar->fieldBeforeKeyboard();
+    return qobject_cast<QLineEdit*>(focus);
 }
 
 void updateCommands(MenuItem& menu, const Window* window, bool fieldFocused)

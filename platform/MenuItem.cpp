@@ -118,7 +118,9 @@ void MenuItem::updateAction()
 {
     if (!m_action)
         return;
-    m_action->setText(m_text);
+    // A separator is a plain line: some styles draw an action's text beside the line, and screen readers
+    // would read it.
+    m_action->setText(isSeparator() ? QString() : m_text);
     m_action->setSeparator(isSeparator());
     m_action->setVisible(!m_text.isEmpty());
     m_action->setShortcut(toKeySequence(m_keyboardShortcut));

@@ -3,6 +3,7 @@
 
 #include "platform/Window.h"
 
+#include "platform/AccessibleInterfaces.h"
 #include "platform/Application.h"
 #include "platform/KeyCodes.h"
 #include "platform/MenuBarView.h"
@@ -11,8 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -48,9 +49,30 @@ QEvent::Type releaseWhenIdleEvent()
     return type;
 }
 
+// The first text field in the Tab order has the keyboard when its window first shows, so that typing
+// starts there at once, as where push buttons take no focus.
+void focusFirstField(QWidget& window)
+{
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
+        if (auto* field = qobject_cast<QLineEdit*>(widget); field && field->isEnabled()) {
+            field->setFocus();
+            return;
+        }
+    }
+}
+
+// Made once the program's accessible interfaces are in place: a screen reader that asked for the area
+// earlier would keep Qt's own interface for it.
+ContentArea* makeContentArea(QWidget* window)
+{
+    installAccessibleInterfaces();
+    return new ContentArea(window);
+}
+
 } // namespace
 
-Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
+Window::Window() : m_layout(new QVBoxLayout(this)), m_content(makeContentArea(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -68,6 +90,7 @@ void Window::construct()
     AddMenuHandlers();
     if (const MenuBar* bar = menuBar())
         addActions(bar->shortcutActions());
+    focusFirstField(*this);
     Open();
     if (m_visibleWhenCreated)
         showWhenIdle();

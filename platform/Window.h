@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "platform/ContentArea.h"
 #include "platform/NilObjectException.h"
 
-#include <QFrame>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -19,7 +19,8 @@ class MenuBar;
 
 // A window of the program. Each window class has one implicit instance (see ImplicitWindow), made on
 // first use. Making it runs, once and in this order, Layout, CreateControls, AddMenuHandlers and Open;
-// the window then shows itself, unless Layout said otherwise, when the handler that made it returns. Hiding
+// the window then shows itself, unless Layout said otherwise, when the handler that made it returns, with
+// the keyboard focus in its first text field in the Tab order (Open may put it elsewhere). Hiding
 // keeps the instance; closing it with its title-bar button runs Close and destroys it, so the next use makes
 // a fresh one.
 //
@@ -131,7 +132,7 @@ private:
     void installMenuBar();
 
     QVBoxLayout* m_layout;
-    QFrame* m_content;
+    ContentArea* m_content;
     Frame m_frame = Frame::Document;
     MenuBar* m_menuBar = nullptr;
     bool m_menuBarVisible = false;

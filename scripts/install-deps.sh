@@ -10,7 +10,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libboost-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
     fonts-dejavu-core fonts-liberation
 )
@@ -26,7 +26,7 @@ if [[ ${1:-} == --tests ]]; then
     packages+=("${windows_packages[@]}")
     packages+=(
         clang libclang-rt-14-dev clang-format clang-tidy
-        xvfb xauth x11-utils xdotool
+        xvfb xauth x11-utils xdotool xclip metacity openbox python3-xlib x11-xkb-utils
         desktop-file-utils appstream dpkg-dev file
         weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
         lintian mandoc groff-base man-db

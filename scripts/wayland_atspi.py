@@ -46,6 +46,8 @@ METHOD_CALL_TIMEOUT_MS = 5000
 SPLASH_DELAY_RANGE = (1.0, 5.0)
 
 CALCULATOR_TITLE = "Quorvel"
+# The About window has no title on screen; screen readers know it by this name.
+ABOUT_NAME = "About Quorvel"
 FIELD_A = "Reliability of original test"
 FIELD_B = "Proportional change in test length (.01 - 100)"
 FIELD_AB = "Reliability of modified test"
@@ -123,10 +125,10 @@ def copyright_line(window):
 
 
 def is_about_window(window):
-    """The About window: untitled, with the copyright line and pictures, and no fields."""
+    """The About window: named for screen readers, with the copyright line and pictures, and no fields."""
     parts = list(descendants(window))
     return (
-        window.get_name() == ""
+        window.get_name() == ABOUT_NAME
         and copyright_line(window) is not None
         and not any(p.get_role() == Atspi.Role.TEXT for p in parts)
     )
@@ -259,7 +261,7 @@ def find_about_window(application):
     pictures = [p.get_name() for p in descendants(about) if p.get_description()]
     if not pictures:
         raise CheckFailed("the About window shows no pictures")
-    log(f"About window: untitled, pictures {pictures}, {copyright_line(about)!r}")
+    log(f"About window {about.get_name()!r}: pictures {pictures}, {copyright_line(about)!r}")
     return about
 
 

@@ -226,13 +226,30 @@ void Calculation::writesTheTrueValueRoundedHalfAwayFromZero_data()
         << "1/99999999999999"
         << ""
         << ".99999999999999" << writesLengthChange("9999999999999700000000000002.00");
-    QTest::newRow("A of 18 characters: computed in doubles") << ".80000000000000000"
-                                                             << "2"
-                                                             << "" << writesModifiedReliability(".8889");
-    QTest::newRow("A and B of over 20 digits: computed in doubles")
-        << ".333333333333333333333"
-        << "99.999999999999999999"
-        << "" << writesModifiedReliability(".9804");
+    QTest::newRow("A of 18 characters") << ".80000000000000000"
+                                        << "2"
+                                        << "" << writesModifiedReliability(".8889");
+    QTest::newRow("A and B of over 20 digits") << ".333333333333333333333"
+                                               << "99.999999999999999999"
+                                               << "" << writesModifiedReliability(".9804");
+
+    // Texts longer than a double holds, as scripts pass them on the command line.
+    QTest::newRow("A of 17 characters a hair below .88885, B 1") << ".8888499999999999"
+                                                                 << "1"
+                                                                 << "" << writesModifiedReliability(".8888");
+    QTest::newRow("A .3396, AB a fraction of 17 characters: exactly 184.085")
+        << ".3396"
+        << ""
+        << "31257633/31587833" << writesLengthChange("184.09");
+    QTest::newRow("A of 1006 characters a hair below .88885, B 1")
+        << QStringLiteral(".88884") + QString(1000, QLatin1Char('9')) << "1"
+        << "" << writesModifiedReliability(".8888");
+    QTest::newRow("A padded with zeros to 100 000 characters: exactly .375")
+        << QStringLiteral(".9856") + QString(99'995, QLatin1Char('0')) << ""
+        << ".9625" << writesLengthChange(".38");
+    QTest::newRow("A 1/10^40, AB .99: a change of 42 exact digits")
+        << QStringLiteral("1/1") + QString(40, QLatin1Char('0')) << ""
+        << ".99" << writesLengthChange("989999999999999999999999999999999999999901.00");
 }
 
 void Calculation::writesTheTrueValueRoundedHalfAwayFromZero()

@@ -23,6 +23,8 @@ void describe(platform::Canvas& canvas, const QString& name, const QString& desc
 void AboutWnd::Layout()
 {
     setTitle(QString());
+    // Untitled on screen; a screen reader still says what opened.
+    setAccessibleName(QStringLiteral("About Quorvel"));
     setContentSize(391, 250);
     setFrame(Frame::Dialog);
     setBackgroundColor(Qt::white);

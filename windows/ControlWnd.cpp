@@ -4,6 +4,7 @@
 #include "windows/ControlWnd.h"
 
 #include "calc/Calculation.h"
+#include "platform/AccessibleNotice.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
@@ -63,13 +64,15 @@ void ControlWnd::CreateControls()
     createFields();
     createLabels();
     createTitleAndBadge();
-    // Tab goes through the three fields in order, then to the buttons.
+    // Tab goes through the three fields in order, then to the buttons and the information badge.
     setTabOrder(&field(Field::Reliability), &field(Field::LengthChange));
     setTabOrder(&field(Field::LengthChange), &field(Field::ModifiedReliability));
     setTabOrder(&field(Field::ModifiedReliability),
                 &control<platform::PushButton>(QStringLiteral("CalcBtn")));
     setTabOrder(&control<platform::PushButton>(QStringLiteral("CalcBtn")),
                 &control<platform::PushButton>(QStringLiteral("ClearBtn")));
+    setTabOrder(&control<platform::PushButton>(QStringLiteral("ClearBtn")),
+                &control<platform::Canvas>(QStringLiteral("Canvas1")));
 }
 
 void ControlWnd::createButtons()
@@ -125,6 +128,8 @@ void ControlWnd::createTitleAndBadge()
 {
     auto& canvas1 = addControl<platform::Canvas>(QStringLiteral("Canvas1"), {239, 360, 36, 31});
     canvas1.setBackdrop(Q());
+    // The information page opens from the keyboard too.
+    canvas1.setAcceptFocus(true);
     canvas1.setAccessibleName(QStringLiteral("Information"));
     canvas1.setAccessibleDescription(
         QStringLiteral("Opens the information about the Spearman-Brown formula"));
@@ -169,9 +174,11 @@ void ControlWnd::CalcBtn_Action()
     switch (outcome.kind) {
     case calc::Outcome::Kind::SetModifiedReliability:
         setFieldText(Field::ModifiedReliability, outcome.text);
+        tellResult(Field::ModifiedReliability);
         break;
     case calc::Outcome::Kind::SetLengthChange:
         setFieldText(Field::LengthChange, outcome.text);
+        tellResult(Field::LengthChange);
         break;
     case calc::Outcome::Kind::BeepThenMessage:
         platform::Beep();
@@ -245,6 +252,16 @@ bool ControlWnd::AboutMentavo_Action()
 platform::EditField& ControlWnd::field(Field which) const
 {
     return control<platform::EditField>(fieldName(which));
+}
+
+// The result appears away from the keyboard focus, which stays on Calculate or in the field typed in:
+// a screen reader is told it, with the name of its field, as it would read the field.
+void ControlWnd::tellResult(Field which)
+{
+    if (!m_resultNotice)
+        m_resultNotice = new platform::AccessibleNotice(this);
+    const platform::EditField& result = field(which);
+    m_resultNotice->announce(result.accessibleName() + QLatin1Char(' ') + result.text());
 }
 
 void ControlWnd::setFieldText(Field which, std::string_view text)

@@ -9,8 +9,9 @@
 namespace quorvel {
 
 namespace platform {
+class AccessibleNotice;
 class EditField;
-}
+} // namespace platform
 
 // The calculator: three number fields with their labels, Calculate and Clear, the title pictures and a
 // badge that opens the information about the formula. Closing it ends the program.
@@ -41,9 +42,12 @@ private:
     bool AboutMentavo_Action();
 
     platform::EditField& field(calc::Field which) const;
+    void tellResult(calc::Field which);
     void setFieldText(calc::Field which, std::string_view text) override;
     void focusField(calc::Field which) override;
     void beep() override;
+
+    platform::AccessibleNotice* m_resultNotice = nullptr;
 };
 
 } // namespace quorvel

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-// The program as started from a terminal: options, calculations, usage errors and a missing display,
-// each judged by what it prints and its exit status.
+// The program as started from a terminal: options, calculations, usage errors, failed writes and a
+// missing display, each judged by what it prints and its exit status.
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,10 +31,25 @@ QProcessEnvironment withoutDisplay()
     return environment;
 }
 
-Run runQuorvel(const QStringList& arguments, const QProcessEnvironment& environment = withoutDisplay())
+// Where the program's standard output goes: to the test, to a device that is always full, or nowhere.
+enum class Output { Read, Full, Closed };
+
+void direct(QProcess& process, Output output)
+{
+    if (output == Output::Full)
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+#ifdef Q_OS_UNIX
+    if (output == Output::Closed)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+#endif
+}
+
+Run runQuorvel(const QStringList& arguments, const QProcessEnvironment& environment = withoutDisplay(),
+               Output output = Output::Read)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    direct(process, output);
     process.start(QStringLiteral(QUORVEL_EXECUTABLE), arguments);
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -110,6 +129,39 @@ private Q_SLOTS:
         QCOMPARE(run.status, status);
     }
 
+    // A failed write: the answer lost is reported, never taken for success
+
+    void failedWrite_isAnError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Output>("output");
+        QTest::addColumn<QString>("err");
+        const QStringList calculation{QStringLiteral("--reliability"), QStringLiteral(".8"),
+                                      QStringLiteral("--length-change"), QStringLiteral("2")};
+        QTest::newRow("a result to a full disk")
+            << calculation << Output::Full << "quorvel: cannot write the result: No space left on device\n";
+        QTest::newRow("a result to a closed output")
+            << calculation << Output::Closed << "quorvel: cannot write the result: Bad file descriptor\n";
+        QTest::newRow("the usage to a closed output")
+            << QStringList{QStringLiteral("-h")} << Output::Closed
+            << "quorvel: cannot write the usage: Bad file descriptor\n";
+        QTest::newRow("the version to a closed output")
+            << QStringList{QStringLiteral("--version")} << Output::Closed
+            << "quorvel: cannot write the version: Bad file descriptor\n";
+    }
+
+    void failedWrite_isAnError()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Output, output);
+        QFETCH(QString, err);
+
+        const Run run = runQuorvel(arguments, withoutDisplay(), output);
+        QCOMPARE(run.exit, QProcess::NormalExit);
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.status, 1);
+    }
+
     // Help, version and usage errors, all without a display
 
     void helpAndVersion_printAndSucceed_data()
@@ -140,6 +192,8 @@ private Q_SLOTS:
     void help_namesTheProgramAndEveryOption()
     {
         const Run run = runQuorvel({QStringLiteral("--help")});
+        QVERIFY2(run.out.startsWith(QLatin1String("Usage: " QUORVEL_EXECUTABLE " [options]\n")),
+                 qPrintable(run.out));
         QVERIFY(run.out.contains(QLatin1String("Spearman-Brown")));
         for (const char* option : {"--help", "--version", "--reliability <A>", "--length-change <B>",
                                    "--modified-reliability <AB>", "Exit status"})
@@ -164,6 +218,12 @@ private Q_SLOTS:
         QTest::newRow("a value missing")
             << QStringList{QStringLiteral("--reliability")}
             << "quorvel: Missing value after '--reliability'. Try 'quorvel --help'.\n";
+        QTest::newRow("an escape sequence in an option, escaped")
+            << QStringList{QStringLiteral("--\x1b[31mred")}
+            << "quorvel: Unknown option '\\x1b[31mred'. Try 'quorvel --help'.\n";
+        QTest::newRow("a line break in an argument, escaped")
+            << QStringList{QStringLiteral("two\nlines")}
+            << "quorvel: Unexpected argument 'two\\nlines'. Try 'quorvel --help'.\n";
     }
 
     void usageError_namesTheProblemInOneLine()
@@ -181,26 +241,42 @@ private Q_SLOTS:
 
     void noDisplay_saysSoInOneLine_data()
     {
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
-        QTest::newRow("no session at all") << QString() << QString();
-        QTest::newRow("an X display that cannot be reached") << "DISPLAY"
-                                                             << ":9999";
+        QTest::addColumn<QString>("err");
+        const QString noDisplay = QStringLiteral(
+            "quorvel: cannot open a display: Quorvel needs a graphical session (X11 or Wayland)\n");
+        const QString noPlugin = QStringLiteral("quorvel: no Qt platform plugin named \"%1\" (available: ");
+        QTest::newRow("no session at all") << QStringList() << QString() << QString() << noDisplay;
+        QTest::newRow("an X display that cannot be reached") << QStringList() << "DISPLAY"
+                                                             << ":9999" << noDisplay;
+        QTest::newRow("-display naming one that cannot be reached")
+            << QStringList{QStringLiteral("-display=:9999")} << QString() << QString() << noDisplay;
+        QTest::newRow("-platform naming no plugin")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("nonsense")} << QString() << QString()
+            << noPlugin.arg(QLatin1String("nonsense"));
+        QTest::newRow("QT_QPA_PLATFORM naming no plugin, escaped")
+            << QStringList() << "QT_QPA_PLATFORM"
+            << "\x1b[31mred" << noPlugin.arg(QLatin1String("\\x1b[31mred"));
     }
 
     void noDisplay_saysSoInOneLine()
     {
+        QFETCH(QStringList, arguments);
         QFETCH(QString, variable);
         QFETCH(QString, value);
+        QFETCH(QString, err);
 
         QProcessEnvironment environment = withoutDisplay();
         if (!variable.isEmpty())
             environment.insert(variable, value);
-        const Run run = runQuorvel({}, environment);
+        const Run run = runQuorvel(arguments, environment);
         QCOMPARE(run.exit, QProcess::NormalExit);
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("quorvel: cannot open a display: Quorvel needs a graphical session "
-                                         "(X11 or Wayland)\n"));
+        // One line, which goes on to list the plugins installed after a missing one.
+        QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+        QVERIFY2(run.err.indexOf(u'\n') == run.err.size() - 1, qPrintable(run.err));
     }
 
     void qtOptions_reachTheWindowProgram()

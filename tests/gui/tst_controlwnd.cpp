@@ -18,8 +18,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QWindow>
 #include <array>
+#include <utility>
 
 using namespace quorvel;
 using platform::EditField;
@@ -108,6 +110,73 @@ QString accessible(QWidget& widget, QAccessible::Text what)
     return face ? face->text(what) : QString();
 }
 
+// Writes down what screen readers are told by a notification as it appears: Qt tells them when the
+// notification is shown, which the offscreen platform, without a reader, does not pass on.
+class NotificationWatch : public QObject
+{
+public:
+    QStringList told;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(watched);
+            if (shown && shown->role() == QAccessible::Notification)
+                told.append(shown->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+
+NotificationWatch& notifications()
+{
+    static NotificationWatch watch;
+    return watch;
+}
+
+QStringList noticesSeen()
+{
+    return std::exchange(notifications().told, {});
+}
+
+// The roles a screen reader takes for a window. Qt shows a Border to readers as a frame.
+bool looksLikeAWindow(QAccessible::Role role)
+{
+    return role == QAccessible::Window || role == QAccessible::Dialog || role == QAccessible::AlertMessage ||
+           role == QAccessible::Border;
+}
+
+// Fails the test at the first object between `part` and `window` that a screen reader would take for a
+// window of its own.
+void checkBelongsTo(QAccessibleInterface* part, QAccessibleInterface* window)
+{
+    for (int index = 0; index < part->childCount(); ++index) {
+        QAccessibleInterface* child = part->child(index);
+        QVERIFY(child);
+        QAccessibleInterface* above = child->parent();
+        for (; above && above != window; above = above->parent())
+            QVERIFY2(!looksLikeAWindow(above->role()),
+                     qPrintable(QStringLiteral("\"%1\" lies in a %2 \"%3\"")
+                                    .arg(child->text(QAccessible::Name),
+                                         above->object()->metaObject()->className(),
+                                         above->text(QAccessible::Name))));
+        QCOMPARE(above, window);
+        checkBelongsTo(child, window);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QWidget& windowCalled(const QString& name)
+{
+    if (name == QLatin1String("Qwindow"))
+        return Qwindow::instance();
+    if (name == QLatin1String("AboutWnd"))
+        return AboutWnd::instance();
+    return ControlWnd::instance();
+}
+
 } // namespace
 
 class TestControlWnd : public QObject
@@ -119,12 +188,17 @@ class TestControlWnd : public QObject
     int beeps() const { return platform::beepCount() - m_beeps; }
 
 private Q_SLOTS:
-    void initTestCase() { test::registerApplication(); }
+    void initTestCase()
+    {
+        test::registerApplication();
+        QApplication::instance()->installEventFilter(&notifications());
+    }
 
     void init()
     {
         QVERIFY(test::cameUpActive(&ControlWnd::instance()));
         m_beeps = platform::beepCount();
+        notifications().told.clear();
     }
 
     void cleanup()
@@ -195,6 +269,9 @@ private Q_SLOTS:
         QCOMPARE(fieldTexts(), expected);
         QCOMPARE(boxesSeen(), QStringList());
         QCOMPARE(beeps(), 0);
+        // A screen reader hears the result that appears away from the focus, as it would read the field.
+        QCOMPARE(noticesSeen(),
+                 QStringList{accessible(field(computed), QAccessible::Name) + QLatin1Char(' ') + result});
     }
 
     void longResult_isShownWholeFromItsBeginning_data()
@@ -304,6 +381,7 @@ private Q_SLOTS:
         QCOMPARE(boxesSeen(), oneBox(message));
         QCOMPARE(fieldTexts(), QStringList({a, b, ab}));
         QCOMPARE(beeps(), expectedBeeps);
+        QCOMPARE(noticesSeen(), QStringList());
     }
 
     // The key filter
@@ -418,27 +496,30 @@ private Q_SLOTS:
         QCOMPARE(fieldTexts(), expected);
     }
 
-    void anyKeyIntoAB_emptiesB_data()
+    void keyIntoAB_emptiesBUnlessItMovesOn_data()
     {
         QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("ab");
         QTest::addColumn<int>("expectedBeeps");
-        QTest::newRow("digit") << Qt::Key_7 << QStringLiteral("7") << 0;
-        QTest::newRow("point") << Qt::Key_Period << QStringLiteral(".") << 0;
-        QTest::newRow("Backspace") << Qt::Key_Backspace << QString() << 0;
-        QTest::newRow("Tab") << Qt::Key_Tab << QString() << 0;
-        QTest::newRow("refused letter") << Qt::Key_X << QString() << 1;
-        QTest::newRow("refused Escape") << Qt::Key_Escape << QString() << 1;
+        QTest::newRow("digit") << Qt::Key_7 << QString() << QStringLiteral("7") << 0;
+        QTest::newRow("point") << Qt::Key_Period << QString() << QStringLiteral(".") << 0;
+        QTest::newRow("Backspace") << Qt::Key_Backspace << QString() << QString() << 0;
+        QTest::newRow("Tab: keeps B") << Qt::Key_Tab << QStringLiteral("2") << QString() << 0;
+        QTest::newRow("Shift+Tab: keeps B") << Qt::Key_Backtab << QStringLiteral("2") << QString() << 0;
+        QTest::newRow("refused letter") << Qt::Key_X << QString() << QString() << 1;
+        QTest::newRow("refused Escape") << Qt::Key_Escape << QString() << QString() << 1;
     }
 
-    void anyKeyIntoAB_emptiesB()
+    void keyIntoAB_emptiesBUnlessItMovesOn()
     {
         QFETCH(Qt::Key, key);
+        QFETCH(QString, b);
         QFETCH(QString, ab);
         QFETCH(int, expectedBeeps);
         fill(QStringLiteral(".5"), QStringLiteral("2"), {});
         QTest::keyClick(&field(AB), key);
-        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), QString(), ab}));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".5"), b, ab}));
         QCOMPARE(beeps(), expectedBeeps);
     }
 
@@ -458,37 +539,55 @@ private Q_SLOTS:
         QCOMPARE(field(typedInto).text(), QStringLiteral("12345"));
     }
 
-    void pasting_keepsTheFirstFiveCharacters_data()
+    void pasting_goesInWholeAsTypedOrNotAtAll_data()
     {
         QTest::addColumn<bool>("overAResult");
+        QTest::addColumn<int>("into");
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("into an empty field")
-            << false << QStringLiteral("123456789") << QStringLiteral("12345");
-        QTest::newRow("into an empty field, ending in .00")
-            << false << QStringLiteral("100.00") << QStringLiteral("100.0");
-        QTest::newRow("over a longer result")
-            << true << QStringLiteral("123456789") << QStringLiteral("12345");
-        QTest::newRow("over a longer result, ending in .00 as it does")
-            << true << QStringLiteral("100.00") << QStringLiteral("100.0");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        const QStringList typed{".5", "2", ""};
+        const QStringList computed{".005", "39601.00", ".995"};
+        QTest::newRow("nine digits: too long")
+            << false << int(B) << QStringLiteral("123456789") << typed << 1;
+        QTest::newRow("100.00: too long") << false << int(B) << QStringLiteral("100.00") << typed << 1;
+        QTest::newRow("over a longer result: nine digits")
+            << true << int(B) << QStringLiteral("123456789") << computed << 1;
+        QTest::newRow("over a longer result: 100.00, ending in .00 as it does")
+            << true << int(B) << QStringLiteral("100.00") << computed << 1;
+        QTest::newRow("over a longer result: a value that fits")
+            << true << int(B) << QStringLiteral("2") << QStringList{".005", "2", ".995"} << 0;
+        QTest::newRow("0.12345678: not cut to 0.123")
+            << false << int(A) << QStringLiteral("0.12345678") << typed << 1;
+        QTest::newRow("100/40: not cut to 100/4")
+            << false << int(B) << QStringLiteral("100/40") << typed << 1;
+        QTest::newRow("letters") << false << int(A) << QStringLiteral("abc") << typed << 1;
+        QTest::newRow("a tab between digits") << false << int(B) << QStringLiteral("1\t2") << typed << 1;
+        QTest::newRow("a spreadsheet cell: spaces and line end trimmed")
+            << false << int(B) << QStringLiteral(" 30/40\r\n") << QStringList{".5", "30/40", ""} << 0;
     }
 
     // The result 39601.00 is longer than what can be typed; selected whole, it is replaced by the paste.
-    void pasting_keepsTheFirstFiveCharacters()
+    void pasting_goesInWholeAsTypedOrNotAtAll()
     {
         QFETCH(bool, overAResult);
+        QFETCH(int, into);
         QFETCH(QString, pasted);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
         if (overAResult) {
             fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
             click(button("CalcBtn"));
             QCOMPARE(field(B).text(), QStringLiteral("39601.00"));
+        } else {
+            fill(QStringLiteral(".5"), QStringLiteral("2"), {});
         }
         QApplication::clipboard()->setText(pasted);
-        click(field(B));
-        QTest::keyClick(&field(B), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&field(B), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(field(B).text(), shown);
+        click(field(into));
+        QTest::keyClick(&field(into), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&field(into), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
     }
 
     void undoAfterReplacingALongerResult_bringsItBackWhole()
@@ -528,6 +627,13 @@ private Q_SLOTS:
 
     // The keyboard alone
 
+    void typingAsTheWindowFirstShows_goesIntoA()
+    {
+        typeOnKeyboard(QStringLiteral(".8"));
+        QCOMPARE(fieldTexts(), QStringList({QStringLiteral(".8"), QString(), QString()}));
+        QCOMPARE(beeps(), 0);
+    }
+
     void tab_movesThroughTheFieldsToCalculate()
     {
         click(field(A));
@@ -541,19 +647,59 @@ private Q_SLOTS:
         QCOMPARE(beeps(), 0);
     }
 
+    // The keyboard's one way to Calculate: Tab on through the fields.
+    void spaceOnCalculate_calculates_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("ab");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("A and AB: the change")
+            << QStringLiteral(".8") << QString() << QStringLiteral(".9") << QStringList{".8", "2.25", ".9"};
+        QTest::newRow("A and B: the new reliability, B kept")
+            << QStringLiteral(".8") << QStringLiteral("2") << QString() << QStringList{".8", "2", ".8889"};
+    }
+
     void spaceOnCalculate_calculates()
     {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, ab);
+        QFETCH(QStringList, texts);
         click(field(A));
-        typeOnKeyboard(QStringLiteral(".8"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        typeOnKeyboard(QStringLiteral(".9"));
-        press(Qt::Key_Tab);
+        for (const QString& typed : {a, b, ab}) {
+            typeOnKeyboard(typed);
+            press(Qt::Key_Tab);
+        }
         QCOMPARE(focusName(), QStringLiteral("CalcBtn"));
         press(Qt::Key_Space);
-        QCOMPARE(fieldTexts(),
-                 QStringList({QStringLiteral(".8"), QStringLiteral("2.25"), QStringLiteral(".9")}));
+        QCOMPARE(fieldTexts(), texts);
         QCOMPARE(boxesSeen(), QStringList());
+    }
+
+    // A screen reader says nothing of a field whose caret moves as it gets the focus.
+    void enteringAField_movesNoCaret_data()
+    {
+        QTest::addColumn<bool>("byClear");
+        QTest::newRow("Tab into B, the first time") << false;
+        QTest::newRow("Clear, into A that was typed in") << true;
+    }
+
+    void enteringAField_movesNoCaret()
+    {
+        QFETCH(bool, byClear);
+        click(field(A));
+        typeOnKeyboard(QStringLiteral(".8"));
+        if (byClear) {
+            for (int i = 0; i < 4; ++i)
+                press(Qt::Key_Tab);
+            QCOMPARE(focusName(), QStringLiteral("ClearBtn"));
+        }
+        EditField& entered = field(byClear ? A : B);
+        const QSignalSpy caretMoves(&entered, &QLineEdit::cursorPositionChanged);
+        press(byClear ? Qt::Key_Space : Qt::Key_Tab);
+        QCOMPARE(focusName(), entered.objectName());
+        QCOMPARE(caretMoves.count(), 0);
     }
 
     void returnOrEscape_beepsAndDoesNotCalculate_data()
@@ -630,15 +776,38 @@ private Q_SLOTS:
         QCOMPARE(accessible(button("ClearBtn"), QAccessible::Name), QStringLiteral("Clear"));
     }
 
-    void informationBadge_isNamedAndDescribed()
+    void informationBadge_isANamedAndDescribedButton()
     {
         auto& badge = ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&badge);
+        QCOMPARE(face->role(), QAccessible::Button);
         QVERIFY(!accessible(badge, QAccessible::Name).isEmpty());
         const QString description = accessible(badge, QAccessible::Description);
         QVERIFY2(description.contains(QStringLiteral("information"), Qt::CaseInsensitive),
                  qPrintable(description));
         QVERIFY2(description.contains(QStringLiteral("formula"), Qt::CaseInsensitive),
                  qPrintable(description));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(Qwindow::exists());
+    }
+
+    // A screen reader finds each window's contents in that window, and a name for it.
+    void everyPart_liesInItsNamedWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("calculator") << QStringLiteral("ControlWnd") << QStringLiteral("Quorvel");
+        QTest::newRow("information") << QStringLiteral("Qwindow") << QStringLiteral("Quorvel Information");
+        QTest::newRow("About, untitled") << QStringLiteral("AboutWnd") << QStringLiteral("About Quorvel");
+    }
+
+    void everyPart_liesInItsNamedWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&windowCalled(window));
+        QCOMPARE(shown->text(QAccessible::Name), name);
+        checkBelongsTo(shown, shown);
     }
 
     // The information window
@@ -649,6 +818,31 @@ private Q_SLOTS:
         click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
         QVERIFY(Qwindow::exists());
         QVERIFY(test::cameUpActive(&Qwindow::instance()));
+    }
+
+    void badgeFromTheKeyboard_showsTheInformationWindow_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+    }
+
+    // Tab goes on from Clear to the badge, which shows that it has the keyboard.
+    void badgeFromTheKeyboard_showsTheInformationWindow()
+    {
+        QFETCH(Qt::Key, key);
+        auto& badge = calculator().control<platform::Canvas>(QStringLiteral("Canvas1"));
+        const QImage unfocused = badge.grab().toImage();
+        click(field(A));
+        for (const char* next : {"BFld", "ABFld", "CalcBtn", "ClearBtn", "Canvas1"}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focusName(), QString::fromLatin1(next));
+        }
+        QVERIFY(badge.grab().toImage() != unfocused);
+        press(key);
+        QVERIFY(Qwindow::exists());
+        QVERIFY(test::cameUpActive(&Qwindow::instance()));
+        QCOMPARE(beeps(), 0);
     }
 
     void badgeClickAgain_showsTheSameInformationWindow()

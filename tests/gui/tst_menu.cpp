@@ -160,13 +160,13 @@ private Q_SLOTS:
         QStringList titles;
         for (const QAction* menu : bar->actions())
             titles << menu->text();
-        QCOMPARE(titles, QStringList({"File", "Edit", "Window"}));
+        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Window"}));
         const QMenu* edit = bar->actions().at(1)->menu();
         QStringList shown;
         for (const QAction* action : edit->actions())
             if (action->isVisible())
-                shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(shown, QStringList({"Undo", "-", "Cut", "Copy", "Paste"}));
+                shown << (action->isSeparator() ? QStringLiteral("(line)") + action->text() : action->text());
+        QCOMPARE(shown, QStringList({"Undo", "(line)", "Cut", "Copy", "Paste"}));
         QCOMPARE(item("FileQuit").action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(item("FileQuit").action()->menuRole(), QAction::QuitRole);
         QCOMPARE(item("AboutMentavo").action()->menuRole(), QAction::AboutRole);
@@ -238,12 +238,47 @@ private Q_SLOTS:
         QVERIFY(bar);
         QMenu* opened = nullptr;
         for (const QAction* title : bar->actions())
-            if (title->text() == menu)
+            if (title->iconText() == menu)
                 opened = title->menu();
         QVERIFY(opened);
         Q_EMIT opened->aboutToShow();
         QCOMPARE(shown.isEnabled(), enabled);
         QCOMPARE(shown.action()->isEnabled(), enabled);
+    }
+
+    // Alt or F10 gives the bar the keyboard, and an access key opens its menu (Alt+E: Edit).
+    void editMenuFromTheKeyboard_cutsTheSelectionOfTheFieldItCameFrom_data()
+    {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::newRow("Alt, Down, Right")
+            << QList<QKeyCombination>{Qt::ALT | Qt::Key_Alt, Qt::Key_Down, Qt::Key_Right};
+        QTest::newRow("Alt+E") << QList<QKeyCombination>{Qt::ALT | Qt::Key_E};
+        QTest::newRow("F10, Right") << QList<QKeyCombination>{Qt::Key_F10, Qt::Key_Right};
+    }
+
+    void editMenuFromTheKeyboard_cutsTheSelectionOfTheFieldItCameFrom()
+    {
+        QFETCH(QList<QKeyCombination>, keys);
+        ControlWnd& calculator = ControlWnd::instance();
+        activate(calculator);
+        auto& field = calculator.control<platform::EditField>(QStringLiteral("AFld"));
+        QTest::keyClicks(&field, QStringLiteral(".5"));
+        field.selectAll();
+        for (const QKeyCombination key : keys) {
+            QWidget* receiver = QApplication::activePopupWidget();
+            QTest::keyClick(receiver ? receiver : QApplication::focusWidget(), key.key(),
+                            key.keyboardModifiers());
+        }
+        const QWidget* opened = QApplication::activePopupWidget();
+        QVERIFY(opened);
+        QCOMPARE(opened->objectName(), QStringLiteral("UntitledMenu0"));
+        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste"})
+            QVERIFY2(item(name).action()->isEnabled(), name);
+        QCOMPARE(field.selectedText(), QStringLiteral(".5"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QCOMPARE(field.text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(".5"));
     }
 
     // Choosing a command
@@ -271,15 +306,15 @@ private Q_SLOTS:
         activate(window);
         auto& field = window.control<platform::EditField>(QStringLiteral("Field"));
         field.setFocus();
-        QGuiApplication::clipboard()->setText(QStringLiteral("0.8125"));
+        QGuiApplication::clipboard()->setText(QStringLiteral(".8125"));
         choose("EditPaste");
-        QCOMPARE(field.text(), QStringLiteral("0.812"));
+        QCOMPARE(field.text(), QStringLiteral(".8125"));
         field.selectAll();
         choose("EditCut");
         QCOMPARE(field.text(), QString());
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.812"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(".8125"));
         choose("EditUndo");
-        QCOMPARE(field.text(), QStringLiteral("0.812"));
+        QCOMPARE(field.text(), QStringLiteral(".8125"));
     }
 
     void quit_quitsFromTheMenuAndByItsShortcutInAnyWindow_data()

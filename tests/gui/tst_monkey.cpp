@@ -157,7 +157,7 @@ private:
     }
 
     // Types one key into the field: a refused key beeps and changes nothing, an accepted one changes
-    // only that field, and a key into AB empties B.
+    // only that field, and a key into AB but Tab, which moves on, empties B.
     QString typeKey(int target, const Key& key)
     {
         const QStringList before = texts();
@@ -171,7 +171,8 @@ private:
         for (int other = 0; other < after.size(); ++other) {
             if (other == target)
                 continue;
-            const QString expected = target == abField && other == bField ? QString() : before[other];
+            const bool emptied = target == abField && other == bField && key.key != Qt::Key_Tab;
+            const QString expected = emptied ? QString() : before[other];
             if (after[other] != expected)
                 return QStringLiteral("%1 changed").arg(QLatin1String(fieldNames[other]));
         }

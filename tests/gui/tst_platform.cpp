@@ -6,6 +6,7 @@
 #include "platform/EditField.h"
 #include "platform/Fonts.h"
 #include "platform/KeyCodes.h"
+#include "platform/MenuDispatch.h"
 #include "platform/MenuItem.h"
 #include "platform/NilObjectException.h"
 #include "platform/PushButton.h"
@@ -15,8 +16,12 @@
 #include "platform/Window.h"
 #include "support/GuiTest.h"
 #include "windows/ControlWnd.h"
+#include "windows/Menu.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontInfo>
 #include <QInputMethodEvent>
@@ -162,6 +167,33 @@ void drop(platform::EditField& field, const QString& text)
     QApplication::sendEvent(&field, &drop);
 }
 
+// Pastes `text` into the field the way `route` names, as a user would.
+void pasteBy(const QString& route, platform::EditField& field, const QString& text)
+{
+    if (route == QLatin1String("drop")) {
+        drop(field, text);
+        return;
+    }
+    QApplication::clipboard()->setText(text);
+    QTest::mouseClick(&field, Qt::LeftButton);
+    if (route == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    } else if (route == QLatin1String("Edit menu")) {
+        platform::updateMenuItems(Menu::instance());
+        Menu::instance().Lookup(QStringLiteral("EditPaste"))->action()->trigger();
+    } else {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, field.rect().center(),
+                                  field.mapToGlobal(field.rect().center()));
+        QApplication::sendEvent(&field, &request);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* item : menu->actions())
+            if (item->text().startsWith(QLatin1String("&Paste")))
+                item->trigger();
+        menu->close();
+    }
+}
+
 } // namespace
 
 class TestPlatform : public QObject
@@ -185,6 +217,7 @@ private Q_SLOTS:
     {
         QVERIFY(test::resetWindows().isEmpty());
         BarWnd::bar = nullptr;
+        QApplication::clipboard()->clear();
     }
 
     // Controls by name and class
@@ -264,12 +297,37 @@ private Q_SLOTS:
         QCOMPARE(b.text(), QStringLiteral("12345"));
     }
 
-    // A drop is no typed key: the key rule does not see it, the limit holds.
-    void droppedText_isCutToTheLimitUnfiltered()
+    // Pastes
+
+    void aPaste_goesInAsTypedOrNotAtAllWhicheverWayItComes_data()
     {
-        drop(field(A), QStringLiteral("x.5/\u00e9789"));
-        QCOMPARE(field(A).text(), QStringLiteral("x.5/\u00e9"));
-        QCOMPARE(beeps(), 0);
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<int>("into");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        for (const char* route : {"Ctrl+V", "Edit menu", "context menu", "drop"}) {
+            QTest::addRow("%s: a trimmed value into AB empties B", route)
+                << QString::fromLatin1(route) << int(AB) << QStringLiteral("\t.75\n")
+                << QStringList{".5", "", ".75"} << 0;
+            QTest::addRow("%s: too long and a letter, refused whole", route)
+                << QString::fromLatin1(route) << int(A) << QStringLiteral("x.5/\u00e9789")
+                << QStringList{".5", "2", ""} << 1;
+        }
+    }
+
+    void aPaste_goesInAsTypedOrNotAtAllWhicheverWayItComes()
+    {
+        QFETCH(QString, route);
+        QFETCH(int, into);
+        QFETCH(QString, pasted);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
+        QVERIFY(test::cameUpActive(&ControlWnd::instance()));
+        fillAAndB();
+        pasteBy(route, field(into), pasted);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
     }
 
     // Every typed character passes the key rule
@@ -346,6 +404,43 @@ private Q_SLOTS:
         QCOMPARE(beeps(), expectedBeeps);
     }
 
+    // German keyboards, and others where a comma is the decimal sign, give the keypad's key a comma.
+    void theKeypadsDecimalKey_typesThePoint_data()
+    {
+        QTest::addColumn<int>("into");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("expectedBeeps");
+        const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad comma into A")
+            << int(A) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5.", "2", ""} << 0;
+        QTest::newRow("keypad comma into B")
+            << int(B) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5", "2.", ""} << 0;
+        QTest::newRow("keypad comma into AB empties B")
+            << int(AB) << Qt::Key_Comma << QStringLiteral(",") << keypad << QStringList{".5", "", "."} << 0;
+        QTest::newRow("keypad point into A")
+            << int(A) << Qt::Key_Period << QStringLiteral(".") << keypad << QStringList{".5.", "2", ""} << 0;
+        QTest::newRow("comma of the main keyboard into A, refused")
+            << int(A) << Qt::Key_Comma << QStringLiteral(",") << Qt::KeyboardModifiers()
+            << QStringList{".5", "2", ""} << 1;
+    }
+
+    void theKeypadsDecimalKey_typesThePoint()
+    {
+        QFETCH(int, into);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, text);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QStringList, texts);
+        QFETCH(int, expectedBeeps);
+        fillAAndB();
+        QTest::sendKeyEvent(QTest::Click, &field(into), key, text, modifiers);
+        QCOMPARE(fieldTexts(), texts);
+        QCOMPARE(beeps(), expectedBeeps);
+    }
+
     // Meta is the Super key, or Control on macOS: a shortcut, no key for the rule.
     void aCharacterTypedWithMeta_isNotTyped()
     {
@@ -374,6 +469,50 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier | Qt::AltModifier, text);
         QCOMPARE(platform::keyDownText(event), expected);
+    }
+
+    // What a screen reader asks of a field
+
+    // Qt 6.4's own interface never answers some of these: its loop spins for good.
+    void fieldText_answersEveryQueryAtEveryOffset_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {".8", "2", "/", "0.75", ""})
+            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text);
+    }
+
+    void fieldText_answersEveryQueryAtEveryOffset()
+    {
+        QFETCH(QString, text);
+        auto& edit = ControlsWnd::instance().control<platform::EditField>(QStringLiteral("EditField1"));
+        edit.setText(text);
+        QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+        QVERIFY(reader);
+        using Query =
+            QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+        const int length = static_cast<int>(text.size());
+        for (const Query query :
+             {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
+              &QAccessibleTextInterface::textAfterOffset}) {
+            for (const auto boundary :
+                 {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+                  QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                // -2 stands for the caret, -1 for the end.
+                for (int offset = -2; offset <= length; ++offset) {
+                    int start = 0;
+                    int end = 0;
+                    const QString answer = (reader->*query)(offset, boundary, &start, &end);
+                    const bool none = start == -1 && end == -1;
+                    QVERIFY2(none || (0 <= start && start <= end && end <= length), qPrintable(answer));
+                    QCOMPARE(answer, none ? QString() : text.mid(start, end - start));
+                }
+            }
+        }
+        // The whole text is a word, from its start and from its end.
+        int start = 0;
+        int end = 0;
+        QCOMPARE(reader->textAtOffset(0, QAccessible::WordBoundary, &start, &end), text);
+        QCOMPARE(reader->textAtOffset(length, QAccessible::WordBoundary, &start, &end), text);
     }
 
     // Fonts

@@ -5,7 +5,9 @@
 #include "support/GuiTest.h"
 #include "windows/Qwindow.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <climits>
 
 using namespace quorvel;
 
@@ -102,6 +104,56 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto& label = window.control<platform::StaticText>(name);
         QCOMPARE(label.fontInfo().pixelSize(), pixelSize);
+    }
+
+    // What a screen reader reads
+
+    // Its review goes through the labels line by line, as they are drawn.
+    void eachLabelIsReadLineByLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("introduction, one paragraph")
+            << QStringLiteral("StaticText2") << QStringLiteral("The Spearman-Brown 'Prophecy' formula");
+        QTest::newRow("formulas and references")
+            << QStringLiteral("StaticText3") << QStringLiteral("Rest = (k * Rxx) / (1 + (k -1) * Rxx)\n");
+        QTest::newRow("notice") << QStringLiteral("StaticText4") << QStringLiteral("    Copyright");
+    }
+
+    void eachLabelIsReadLineByLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, firstLine);
+        Qwindow& window = shownQwindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& label = window.control<platform::StaticText>(name);
+        QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&label)->textInterface();
+        QVERIFY(reader);
+        const QRect onScreen(label.mapToGlobal(QPoint(0, 0)), label.size());
+        QStringList lines;
+        int lineTop = INT_MIN;
+        for (int offset = 0; offset < reader->characterCount();) {
+            int start = 0;
+            int end = 0;
+            const QString line = reader->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+            QCOMPARE(start, offset);
+            QVERIFY(end > start);
+            // Each line lies within the label, on a row of its own below the one before.
+            const QRect first = reader->characterRect(start);
+            const int lastShown = line.endsWith(QLatin1Char('\n')) ? end - 2 : end - 1;
+            const QRect last = reader->characterRect(qMax(start, lastShown));
+            QVERIFY2(onScreen.contains(first.topLeft()), qPrintable(line));
+            QVERIFY2(lastShown < start || onScreen.contains(last.bottomRight()), qPrintable(line));
+            QCOMPARE(last.top(), first.top());
+            QVERIFY2(first.top() > lineTop, qPrintable(line));
+            lineTop = first.top();
+            lines.append(line);
+            offset = end;
+        }
+        QCOMPARE(lines.join(QString()), label.text());
+        QVERIFY(lines[0].startsWith(firstLine));
+        // The label wraps its longer paragraphs.
+        QVERIFY(lines.size() > label.text().count(QLatin1Char('\n')) + 1);
     }
 
     // How it goes away

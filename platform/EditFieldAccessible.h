@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "platform/TextUnits.h"
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+namespace quorvel::platform {
+
+// What a screen reader sees of an edit field: an editable text named by its label, with its text,
+// caret and selection, which it may read and change as Qt's own line edit interface allows.
+//
+// Unlike Qt's own (Qt 6.4), it answers every question for a word, sentence, line or paragraph at
+// once: Qt's loops for good on a word query at the start or the end of a text such as ".8", and the
+// program hangs. A field holds a handful of characters in one line, so the whole text is the word,
+// the sentence, the line and the paragraph.
+class EditFieldAccessible final : public QAccessibleWidget,
+                                  public QAccessibleTextInterface,
+                                  public QAccessibleEditableTextInterface
+{
+public:
+    explicit EditFieldAccessible(QLineEdit* field);
+
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                             int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                            int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+private:
+    QLineEdit& field() const;
+    TextUnits units(QAccessible::TextBoundaryType boundaryType) const;
+    int offsetOrCursor(int offset) const;
+};
+
+} // namespace quorvel::platform

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace quorvel::platform {
+
+// The menu bar shown inside a window. F10 opens its first menu, as on Windows and GNOME. Alt, F10 and
+// the access keys give it the keyboard; it remembers the text field it took the keyboard from, so that
+// the Edit commands act on that field however the menu was opened.
+class MenuBarWidget : public QMenuBar
+{
+    Q_OBJECT
+
+public:
+    explicit MenuBarWidget(QWidget* parent = nullptr);
+
+    // The text field that had the keyboard before this bar took it, or null.
+    QLineEdit* fieldBeforeKeyboard() const { return m_fieldBeforeKeyboard; }
+
+private:
+    void openFirstMenu();
+
+    QPointer<QLineEdit> m_fieldBeforeKeyboard;
+};
+
+} // namespace quorvel::platform

@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#include "platform/StaticTextAccessible.h"
+
+#include <QLabel>
+#include <QTextLayout>
+#include <QtMath>
+
+namespace quorvel::platform {
+namespace {
+
+// Wider than any line: a label without word wrap breaks its text at its line breaks only.
+constexpr qreal unlimitedWidth = 0x01000000;
+
+} // namespace
+
+StaticTextAccessible::StaticTextAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
+{}
+
+QLabel& StaticTextAccessible::label() const
+{
+    return *qobject_cast<QLabel*>(widget());
+}
+
+QString StaticTextAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && label().accessibleName().isEmpty())
+        return label().text();
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State StaticTextAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+}
+
+QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+StaticTextAccessible::relations(QAccessible::Relation match) const
+{
+    auto related = QAccessibleWidget::relations(match);
+    if (match & QAccessible::Labelled) {
+        if (QAccessibleInterface* named = QAccessible::queryAccessibleInterface(label().buddy()))
+            related.append({named, QAccessible::Labelled});
+    }
+    return related;
+}
+
+void* StaticTextAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+void StaticTextAccessible::selection(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = *endOffset = 0;
+}
+
+int StaticTextAccessible::selectionCount() const
+{
+    return 0;
+}
+
+void StaticTextAccessible::addSelection(int, int) {}
+
+void StaticTextAccessible::removeSelection(int) {}
+
+void StaticTextAccessible::setSelection(int, int, int) {}
+
+int StaticTextAccessible::cursorPosition() const
+{
+    return 0;
+}
+
+void StaticTextAccessible::setCursorPosition(int) {}
+
+QString StaticTextAccessible::text(int startOffset, int endOffset) const
+{
+    if (startOffset > endOffset)
+        return {};
+    return label().text().mid(startOffset, endOffset - startOffset);
+}
+
+// The label's text in lines, in the label's coordinates, as QLabel draws plain text through
+// QPainter::drawText: broken at the label's width where it wraps, one line under the other, each placed
+// by the label's alignment, the first at the top, where the labels set their text.
+void StaticTextAccessible::layOut(QTextLayout& layout) const
+{
+    const QRect area = label().contentsRect();
+    QString text = label().text();
+    layout.setText(text.replace(QLatin1Char('\n'), QChar::LineSeparator));
+    layout.setFont(label().font());
+    QTextOption option;
+    option.setWrapMode(label().wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    const Qt::Alignment alignment = label().alignment();
+    const qreal leading = QFontMetricsF(label().font()).leading();
+    qreal top = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label().wordWrap() ? area.width() : unlimitedWidth);
+        qreal left = 0;
+        if (alignment & Qt::AlignRight)
+            left = area.width() - line.horizontalAdvance();
+        else if (alignment & Qt::AlignHCenter)
+            left = (area.width() - line.horizontalAdvance()) / 2;
+        line.setPosition(QPointF(area.left() + left, area.top() + qCeil(top)));
+        top = qCeil(top) + line.ascent() + line.descent() + leading;
+    }
+    layout.endLayout();
+}
+
+TextUnits StaticTextAccessible::units(QAccessible::TextBoundaryType boundaryType) const
+{
+    const QString text = label().text();
+    switch (boundaryType) {
+    case QAccessible::CharBoundary:
+        return TextUnits::characters(text);
+    case QAccessible::WordBoundary:
+        return TextUnits::words(text);
+    case QAccessible::SentenceBoundary:
+    case QAccessible::ParagraphBoundary:
+        return TextUnits::paragraphs(text);
+    case QAccessible::LineBoundary: {
+        QTextLayout layout;
+        layOut(layout);
+        QList<TextUnits::Span> lines;
+        for (int index = 0; index < layout.lineCount(); ++index) {
+            const QTextLine line = layout.lineAt(index);
+            lines.append({line.textStart(), line.textStart() + line.textLength()});
+        }
+        return TextUnits::spans(text, lines);
+    }
+    case QAccessible::NoBoundary:
+        break;
+    }
+    return TextUnits::whole(text);
+}
+
+QString StaticTextAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                               int* startOffset, int* endOffset) const
+{
+    return units(boundaryType).before(offset).give(startOffset, endOffset);
+}
+
+QString StaticTextAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                              int* startOffset, int* endOffset) const
+{
+    return units(boundaryType).after(offset).give(startOffset, endOffset);
+}
+
+QString StaticTextAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                           int* startOffset, int* endOffset) const
+{
+    return units(boundaryType).at(offset).give(startOffset, endOffset);
+}
+
+int StaticTextAccessible::characterCount() const
+{
+    return static_cast<int>(label().text().size());
+}
+
+QRect StaticTextAccessible::characterRect(int offset) const
+{
+    if (offset < 0 || offset >= characterCount())
+        return {};
+    QTextLayout layout;
+    layOut(layout);
+    const QTextLine line = layout.lineForTextPosition(offset);
+    const qreal left = line.cursorToX(offset);
+    const qreal right = offset + 1 < line.textStart() + line.textLength()
+                            ? line.cursorToX(offset + 1)
+                            : line.x() + line.naturalTextWidth();
+    const QRectF character(left, line.y(), qMax<qreal>(0, right - left), line.height());
+    return character.toAlignedRect().translated(label().mapToGlobal(QPoint(0, 0)));
+}
+
+int StaticTextAccessible::offsetAtPoint(const QPoint& point) const
+{
+    const QPointF at = label().mapFromGlobal(point);
+    QTextLayout layout;
+    layOut(layout);
+    for (int index = 0; index < layout.lineCount(); ++index) {
+        const QTextLine line = layout.lineAt(index);
+        if (at.y() >= line.y() && at.y() < line.y() + line.height())
+            return line.xToCursor(at.x());
+    }
+    return -1;
+}
+
+void StaticTextAccessible::scrollToSubstring(int, int) {}
+
+QString StaticTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const
+{
+    // One font and colour throughout: no attributes.
+    *startOffset = *endOffset = offset;
+    return {};
+}
+
+} // namespace quorvel::platform
