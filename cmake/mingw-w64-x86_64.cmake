@@ -20,3 +20,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Boost is header-only, and its headers are the same for every platform: the build machine's serve, and
+# the cross compiler is shown them alone, through a folder that holds nothing but a link to them.
+if(EXISTS /usr/include/boost/version.hpp)
+  set(QUORVEL_BOOST_ROOT ${CMAKE_BINARY_DIR}/boost-headers)
+  if(NOT EXISTS ${QUORVEL_BOOST_ROOT}/include/boost)
+    file(MAKE_DIRECTORY ${QUORVEL_BOOST_ROOT}/include)
+    file(CREATE_LINK /usr/include/boost ${QUORVEL_BOOST_ROOT}/include/boost SYMBOLIC)
+  endif()
+  list(APPEND CMAKE_FIND_ROOT_PATH ${QUORVEL_BOOST_ROOT})
+endif()
