@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: MIT
 #
 # Builds the Windows downloads (scripts/build-windows.sh, which first builds the cross Qt when its cache
-# lacks it: 30 to 45 minutes the first time) and checks them, in a new Wine prefix on a private Xvfb:
+# lacks it: about 20 minutes the first time) and checks them, in a new Wine prefix on a private Xvfb:
 #   - the binaries: every imported DLL is shipped or is one that every Windows 10 and 11 has; each is
 #     built for address space layout randomisation (high addresses too) and data execution prevention;
 #   - the installer installs silently for the user; the installed program shows its splash, then the
 #     calculator window; typing .8, Tab, 2 and pressing Calculate shows .8889; File > Quit ends it with
-#     status 0. Both windows are kept as screenshots in build/windows/screenshots;
+#     status 0, having written no file and nothing to the registry. Both windows are kept as screenshots
+#     in build/windows/screenshots;
 #   - the command line (quorvel.com, which cmd.exe runs for `quorvel`): results and status 0, the
 #     calculator's message and status 1, a usage error and status 2;
 #   - the zip's program, unpacked into a folder named "Test Ordner ü", loads every DLL in the zip and no
@@ -27,10 +28,7 @@ setup=$build/quorvel-$version-setup.exe
 shots=$build/screenshots
 mkdir -p "$shots"
 mingw=x86_64-w64-mingw32
-# Debian's wine64 runs 64-bit programs through this loader; the `wine` wrapper package would only
-# add a script that looks for a 32-bit Wine first.
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+source scripts/wine-session.sh
 
 failures=0
 step() { printf 'check-windows: %s\n' "$*"; }
@@ -42,10 +40,8 @@ now() { date +%s.%N; }
 seconds_since() { awk -v start="$1" -v end="$(now)" 'BEGIN { printf "%.1f", end - start }'; }
 
 scratch=$(mktemp -d /tmp/quorvel-windows.XXXXXX)
-xvfb_pid=""
 cleanup() {
-    [[ -z ${WINEPREFIX:-} ]] || "$wineserver" -k 2>/dev/null || true
-    [[ -z $xvfb_pid ]] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_wine_session
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -77,41 +73,8 @@ while IFS= read -r -d '' binary; do
 done < <(find "$folder" "$setup" \( -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' \) -print0)
 
 # --- Wine on a private X server ----------------------------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-for _ in $(seq 200); do
-    display=$(tr -dc '0-9' <"$scratch/display")
-    [[ -z $display ]] || break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $display ]] || { fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"; exit 1; }
-export DISPLAY=:$display
-# A new prefix; no offer to install Mono or Gecko, which the program does not use.
-export WINEPREFIX=$scratch/prefix WINEARCH=win64 WINELOADER=$wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 started=$(now)
-"$wine" wineboot --init >"$scratch/wineboot.log" 2>&1
-# No window manager runs on this X server: Wine draws the window frames itself and, above all, does not
-# wait for a manager to confirm that a window was hidden (2 s each time, otherwise). Windows' own faces
-# are not here: the Liberation faces, made to the same metrics, stand in for them.
-cat >"$scratch/settings.reg" <<'REG'
-Windows Registry Editor Version 5.00
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"Segoe UI"="Liberation Sans"
-"Courier New"="Liberation Mono"
-"Times New Roman"="Liberation Serif"
-REG
-"$wine" reg import "$(windows_path "$scratch/settings.reg")" >/dev/null 2>&1
-# Wine's own faces (Tahoma for its menus, Marlett for the title bar's buttons), which Debian's fonts-wine
-# has but a new prefix does not list.
-ln -s /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-"$wineserver" --wait
+start_wine_session "$scratch" || { fail "no Wine session"; exit 1; }
 step "new Wine prefix in $(seconds_since "$started") s"
 
 user_dir=$WINEPREFIX/drive_c/users/$(id -un)
@@ -180,7 +143,19 @@ wait_for_exit() {
     wait "$1"
 }
 
+# software_registry: the current user's and the machine's Software keys as text, less Wine's own keys,
+# which Wine itself keeps up to date while any program runs.
+software_registry() {
+    local hive
+    for hive in HKCU HKLM; do
+        "$wine" reg export "$hive\\Software" "$(windows_path "$scratch/$hive.reg")" /y >/dev/null 2>&1
+        iconv -f UTF-16 -t UTF-8 "$scratch/$hive.reg"
+    done | awk '/^\[/ { wine = ($0 ~ /\\Software\\Wine[]\\]/) } !wine'
+}
+
 step "starting the installed program"
+software_registry >"$scratch/registry-before"
+touch "$scratch/before-the-program"
 started=$(now)
 "$wine" "$(windows_path "$install_dir/quorvel.exe")" >"$scratch/installed.log" 2>&1 &
 program=$!
@@ -218,6 +193,10 @@ fi
 status=0
 wait_for_exit "$program" || status=$?
 [[ $status == 0 ]] || fail "File > Quit ended the program with status $status, not 0"
+written=$(find "$WINEPREFIX/drive_c" -newer "$scratch/before-the-program" -type f)
+[[ -z $written ]] || fail "the program wrote files: $written"
+registry_changes=$(diff "$scratch/registry-before" <(software_registry)) ||
+    fail "the program wrote to the registry: $registry_changes"
 
 # --- The command line, as cmd.exe runs it -------------------------------------------------------------
 # expect_run STATUS STDOUT STDERR PROGRAM ARGS...: runs PROGRAM under Wine and compares. Output lines end
@@ -229,7 +208,7 @@ expect_run() {
     local out err
     out=$(tr -d '\r' <"$scratch/out")
     err=$(tr -d '\r' <"$scratch/err")
-    [[ $status == "$want_status" && $out == "$want_out" && $err == $want_err ]] ||
+    [[ $status == "$want_status" && $out == "$want_out" && $err == "$want_err" ]] ||
         fail "quorvel ${*:2}: status $status, output '$out', errors '$err'; wanted $want_status, '$want_out', '$want_err'"
 }
 step "command line"
