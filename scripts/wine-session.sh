@@ -11,23 +11,13 @@
 # script that looks for a 32-bit Wine first and, failing that, says so on every run.
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-wine_xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 start_wine_session() {
-    local folder=$1 display=""
-    # -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
-    wine_xvfb_pid=$!
-    for _ in $(seq 200); do
-        display=$(tr -dc '0-9' <"$folder/display")
-        [[ -z $display ]] || break
-        kill -0 "$wine_xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [[ -n $display ]] || { echo "Xvfb did not start: $(cat "$folder/xvfb.log")" >&2; return 1; }
-    export DISPLAY=:$display
+    local folder=$1
+    start_xvfb "$folder" 1280x800 || { echo "Xvfb did not start: $(cat "$folder/xvfb.log")" >&2; return 1; }
     # No offer to install Mono or Gecko, which the program does not use.
     export WINEPREFIX=$folder/prefix WINEARCH=win64 WINELOADER=$wine WINEDEBUG=-all \
         WINEDLLOVERRIDES="mscoree,mshtml="
@@ -55,5 +45,5 @@ REG
 
 stop_wine_session() {
     [[ -z ${WINEPREFIX:-} ]] || "$wineserver" -k 2>/dev/null || true
-    [[ -z $wine_xvfb_pid ]] || kill "$wine_xvfb_pid" 2>/dev/null || true
+    [[ -z ${xvfb_pid:-} ]] || kill "$xvfb_pid" 2>/dev/null || true
 }
