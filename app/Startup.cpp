@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/FileTypes.h"
 #include "app/InvisibleWnd.h"
+#include "platform/OperatingSystem.h"
 #include "platform/Runtime.h"
 #include "windows/Menu.h"
 
@@ -63,7 +64,7 @@ protected:
     {
         QApplication::setWindowIcon(windowIcon());
         // The icon theme lookup reads the theme's whole index into short-lived memory (0.7 MB).
-        platform::releaseFreedMemory();
+        platform::os::releaseFreedMemory();
         deleteLater();
     }
 };

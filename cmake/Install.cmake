@@ -10,6 +10,9 @@ include(GNUInstallDirs)
 install(TARGETS quorvel
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   BUNDLE DESTINATION .)
+if(WIN32)
+  install(TARGETS quorvel_console RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 if(UNIX AND NOT APPLE)
   # A stripped install (the package's) also drops the compiler's notes, as Debian's dh_strip does.

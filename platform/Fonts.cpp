@@ -3,7 +3,7 @@
 
 #include "platform/Fonts.h"
 
-#include <QFontDatabase>
+#include "platform/OperatingSystem.h"
 
 namespace quorvel::platform {
 namespace {
@@ -11,13 +11,12 @@ namespace {
 QFont baseFont(const QString& name)
 {
     if (name.compare(QLatin1String("System"), Qt::CaseInsensitive) == 0)
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        return os::userInterfaceFont();
     if (name == QLatin1String("Courier"))
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    QFont font(name);
+        return os::fixedWidthFont();
     if (name == QLatin1String("Times"))
-        font.setStyleHint(QFont::Serif);
-    return font;
+        return os::serifFont();
+    return QFont(name);
 }
 
 } // namespace

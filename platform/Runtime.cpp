@@ -3,6 +3,7 @@
 
 #include "platform/Runtime.h"
 
+#include "platform/OperatingSystem.h"
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
 #include "platform/Window.h"
@@ -13,10 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace quorvel::platform {
 namespace {
@@ -154,8 +151,8 @@ private:
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
     takeDisplayOptions(argc, argv);
-    // With no platform chosen, Qt looks for an X11 or a Wayland session; with neither, say so at once.
-    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+    // With no platform chosen, Qt looks for the system's window session; with none named, say so at once.
+    if (!isSet("QT_QPA_PLATFORM") && !os::windowSessionNamed())
         reportNoDisplay();
     const DisplayConnection connection;
     return std::make_unique<QApplication>(argc, argv);
@@ -188,13 +185,6 @@ QString programName()
 {
     const QString& name = programNameSlot();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
-}
-
-void releaseFreedMemory() noexcept
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
 }
 
 void Quit(int status)

@@ -35,10 +35,6 @@ private:
 void setProgramName(const QString& name);
 QString programName();
 
-// Hands the memory that the program has freed back to the system, where the C library would otherwise keep
-// it resident for later use.
-void releaseFreedMemory() noexcept;
-
 // Ends the event loop with the given exit status. Closing the last window does not end it: only this.
 void Quit(int status = 0);
 

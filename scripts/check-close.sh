@@ -49,18 +49,8 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 
-# -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-for _ in $(seq 200); do
-    display=$(tr -dc '0-9' <"$scratch/display")
-    [[ -z $display ]] || break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$display
+source "$root/scripts/xvfb.sh"
+start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 
 step "metacity on $DISPLAY"
 metacity --sm-disable >"$scratch/metacity.log" 2>&1 &

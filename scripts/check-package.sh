@@ -226,18 +226,8 @@ done < <(examples)
 echo "$count examples print what the page shows"
 
 step "starting the installed program under Xvfb"
-# -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-for _ in $(seq 200); do
-    display=$(tr -dc '0-9' <"$scratch/display")
-    [[ -z $display ]] || break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$display
+source "$root/scripts/xvfb.sh"
+start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 mkdir -p "$scratch/home" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
 HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime \

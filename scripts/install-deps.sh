@@ -6,6 +6,7 @@
 #   install-deps.sh          what building and running the program needs
 #   install-deps.sh --tests  also what the tests, fuzzers and package checks need
 #   install-deps.sh --screenshots  also what scripts/screenshots.sh needs
+#   install-deps.sh --windows      what the Windows build needs (scripts/build-windows.sh); --tests adds it
 set -euo pipefail
 
 packages=(
@@ -13,7 +14,16 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
     fonts-dejavu-core fonts-liberation
 )
+# The Windows build: the cross compiler, icon tools, zip and NSIS; Wine to run the result.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev librsvg2-bin icoutils zip unzip nsis
+    wine64 fonts-wine xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation
+)
+if [[ ${1:-} == --windows ]]; then
+    packages+=("${windows_packages[@]}")
+fi
 if [[ ${1:-} == --tests ]]; then
+    packages+=("${windows_packages[@]}")
     packages+=(
         clang libclang-rt-14-dev clang-format clang-tidy
         xvfb xauth x11-utils xdotool xclip metacity openbox python3-xlib x11-xkb-utils

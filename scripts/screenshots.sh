@@ -42,18 +42,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 export QT_QPA_PLATFORM=xcb
 
-# -displayfd: Xvfb picks a free display number and writes it when it is ready to take clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-for _ in $(seq 200); do
-    display=$(tr -dc '0-9' <"$scratch/display")
-    [[ -z $display ]] || break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$display
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 
 scale=1
 

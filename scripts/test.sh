@@ -5,7 +5,7 @@
 # Installs what the tests need, then builds and runs every check: the test suites in a release build,
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, close requests under
-# metacity, and the desktop files and the Debian package.
+# metacity, the desktop files and the Debian package, and the Windows downloads under Wine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -45,5 +45,8 @@ scripts/check-close.sh build/release
 
 step "desktop files and package"
 scripts/check-package.sh build/release
+
+step "Windows: cross build, installer and zip under Wine"
+scripts/check-windows.sh
 
 step "all checks passed"

@@ -4,6 +4,7 @@
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
+#include "platform/Fonts.h"
 #include "platform/KeyCodes.h"
 #include "platform/MenuDispatch.h"
 #include "platform/MenuItem.h"
@@ -22,6 +23,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -511,6 +513,31 @@ private Q_SLOTS:
         int end = 0;
         QCOMPARE(reader->textAtOffset(0, QAccessible::WordBoundary, &start, &end), text);
         QCOMPARE(reader->textAtOffset(length, QAccessible::WordBoundary, &start, &end), text);
+    }
+
+    // Fonts
+
+    void fontNamed_drawsInAFaceOfItsKind_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("fixedWidth");
+        QTest::newRow("System, a label") << QStringLiteral("System") << 14 << true << false;
+        QTest::newRow("system in any case, a button") << QStringLiteral("system") << 12 << false << false;
+        QTest::newRow("Courier, a field") << QStringLiteral("Courier") << 14 << false << true;
+    }
+
+    void fontNamed_drawsInAFaceOfItsKind()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QFETCH(bool, fixedWidth);
+        const QFontInfo face(platform::fontNamed(name, pixelSize, bold));
+        QCOMPARE(face.pixelSize(), pixelSize);
+        QCOMPARE(face.bold(), bold);
+        QCOMPARE(face.fixedPitch(), fixedWidth);
     }
 
     // Menu bars

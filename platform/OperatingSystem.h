@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 the Quorvel authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QFont>
+
+// What differs between the operating systems the program runs on (Linux with glibc, Windows), kept in
+// this one place.
+namespace quorvel::platform::os {
+
+// Whether the environment names a window session to connect to. On Linux that is an X11 display or a
+// Wayland compositor; a Windows desktop needs no naming.
+bool windowSessionNamed();
+
+// Hands the memory that the program has freed back to the system, where the C library would otherwise keep
+// it resident for later use.
+void releaseFreedMemory() noexcept;
+
+// The faces behind the program's "System", "Courier" and "Times" fonts.
+QFont userInterfaceFont();
+QFont fixedWidthFont();
+QFont serifFont();
+
+} // namespace quorvel::platform::os
