@@ -18,13 +18,16 @@ build=$root/build/windows
 scripts/build-windows-qt.sh
 qt=$(scripts/build-windows-qt.sh --print-prefix)
 
+# The newest changelog entry dates every file: Qt's resource compiler writes it for each embedded
+# file in place of the file's own time (which a checkout sets to its own), and strip into each
+# binary's header.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -S Timestamp)
+export SOURCE_DATE_EPOCH
+
 cmake --preset windows -DQUORVEL_WINDOWS_ROOTS="$qt" >/dev/null
 nice cmake --build --preset windows -j "${QUORVEL_JOBS:-2}"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-# The newest changelog entry dates every file, and strip writes it into each binary's header.
-SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -S Timestamp)
-export SOURCE_DATE_EPOCH
 name=quorvel-$version-win64
 folder=$build/package/$name
 zip=$build/$name.zip
