@@ -5,12 +5,14 @@
 
 #include <QFont>
 
-// What differs between the operating systems the program runs on (Linux with glibc, Windows), kept in
-// this one place.
+class QMessageBox;
+
+// What differs between the systems the program runs on (Linux with glibc, Windows, a web browser), kept
+// in this one place.
 namespace quorvel::platform::os {
 
 // Whether the environment names a window session to connect to. On Linux that is an X11 display or a
-// Wayland compositor; a Windows desktop needs no naming.
+// Wayland compositor; a Windows desktop and a browser page need no naming.
 bool windowSessionNamed();
 
 // Hands the memory that the program has freed back to the system, where the C library would otherwise keep
@@ -21,5 +23,16 @@ void releaseFreedMemory() noexcept;
 QFont userInterfaceFont();
 QFont fixedWidthFont();
 QFont serifFont();
+
+// Sounds the system alert.
+void soundAlert();
+
+// Shows the modal box and returns once the user has dismissed it. In the browser, where no event loop can
+// run inside another, it returns at once, the box still modal, and deletes itself when dismissed.
+void runModal(QMessageBox* box);
+
+// Ends the event loop with the status. The browser page outlives the program: there its windows close
+// and the page says that the program has ended.
+void endEventLoop(int status);
 
 } // namespace quorvel::platform::os

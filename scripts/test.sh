@@ -5,7 +5,8 @@
 # Installs what the tests need, then builds and runs every check: the test suites in a release build,
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, close requests under
-# metacity, the desktop files and the Debian package, and the Windows downloads under Wine.
+# metacity, the desktop files and the Debian package, the Windows downloads under Wine, and the browser
+# build in headless Chromium.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -48,5 +49,8 @@ scripts/check-package.sh build/release
 
 step "Windows: cross build, installer and zip under Wine"
 scripts/check-windows.sh
+
+step "browser: WebAssembly build, served and driven in headless Chromium"
+scripts/check-web.sh build/release
 
 step "all checks passed"
