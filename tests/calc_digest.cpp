@@ -39,12 +39,11 @@ public:
     }
     void add(const quorvel::calc::Outcome& outcome)
     {
-        add(std::to_string(static_cast<int>(outcome.kind)));
-        add(outcome.text);
+        add(std::to_string(static_cast<int>(outcome.kind)) + ' ' + outcome.text);
     }
     void print(const char* what) const
     {
-        std::printf("%s: %llu outcomes, digest %016llx\n", what, static_cast<unsigned long long>(m_count),
+        std::printf("%s: %llu results, digest %016llx\n", what, static_cast<unsigned long long>(m_count),
                     static_cast<unsigned long long>(m_hash));
     }
 
