@@ -18,7 +18,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/qt-sources.sh"
 prefix=$qt_cache/qt-$qt_version-wasm
 jobs=${QUORVEL_JOBS:-2}
 emsdk=$qt_cache/emsdk
-toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 # Only what the program uses. OpenGL stays on: Qt 6.4's backing store in the browser draws through WebGL.
 qtbase_flags=(
     -platform wasm-emscripten -qt-host-path /usr -release -static -nomake examples -nomake tests
@@ -41,12 +40,13 @@ case ${1:-} in
     *) usage ;;
 esac
 
-# Qt finds Emscripten through an emsdk folder: its .emscripten names where emcc is, below the folder.
-# Debian's emcc, on the PATH, reads its own configuration; this folder only points Qt at it.
+# Qt finds Emscripten through an emsdk folder: its .emscripten names where Emscripten is, below the
+# folder, and Qt takes emcc and Emscripten's CMake toolchain file from there. Debian's Emscripten is
+# linked into it; its emcc reads its own configuration.
 make_emsdk() {
     mkdir -p "$emsdk/upstream/emscripten"
     echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$emsdk/.emscripten"
-    ln -sf /usr/bin/emcc /usr/bin/em++ "$emsdk/upstream/emscripten/"
+    ln -sf /usr/share/emscripten/* /usr/bin/emcc /usr/bin/em++ "$emsdk/upstream/emscripten/"
 }
 make_emsdk
 eval "$(print_env)"
@@ -79,12 +79,17 @@ else
     echo "$key" >"$build/quorvel-inputs"
 fi
 rm -rf "$prefix"
-trap 'say "failed; the last lines of the logs in $build:"; tail -n 20 "$build"/*.log >&3' ERR
+failed() {
+    trap - ERR
+    say "failed; the last lines of the logs in $build:"
+    tail -n 20 "$build"/*.log >&3
+}
+trap failed ERR
 
 configure_qtbase() {
     mkdir -p "$build/qtbase"
     (cd "$build/qtbase" && "$qt_sources/qtbase/source/configure" -prefix "$prefix" "${qtbase_flags[@]}" -- \
-        -G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_TOOLCHAIN_FILE="$toolchain")
+        -G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 }
 stage "configure qtbase" configure_qtbase >"$build/qtbase.log" 2>&1
 stage "build qtbase" nice cmake --build "$build/qtbase" -j "$jobs" >>"$build/qtbase.log" 2>&1
