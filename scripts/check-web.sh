@@ -10,7 +10,8 @@
 #     the progress bar, the splash, the calculator about 1.5 s later, .8 Tab 2 and Calculate read back as
 #     .8889, .1 and .99 as 891.00, a refused key that sounds one tone and changes nothing, the
 #     missing-input message closed by Enter, the information window by a click on its badge, and the
-#     page loaded again with the network off, from the service worker's cache. Screenshots of each step
+#     page loaded again with the network off, from the service worker's cache, and File > Quit, which
+#     leaves a page that says how to start again. Screenshots of each step
 #     are kept in build/web/screenshots.
 #   check-web.sh [NATIVE_BUILD_DIR]     (default build/release)
 set -Eeuo pipefail

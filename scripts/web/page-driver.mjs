@@ -105,9 +105,12 @@ export class Screen {
     return { id, at, ...result };
   }
 
-  // Waits until the drawn box is one that `test` accepts: a window, or windows, on the empty screen.
+  // Waits until the drawn box is one that `test` accepts: a window, or windows, on the empty screen
+  // that the program shows once the page's loading notice has gone.
   async waitForWindow(test, timeoutSeconds) {
     const deadline = Date.now() + timeoutSeconds * 1000;
+    await this.page.waitForFunction(() => document.getElementById("loading").hidden,
+                                    { polling: 20, timeout: timeoutSeconds * 1000 });
     for (;;) {
       const image = await this.capture();
       if (image.drawn.width > 0 && test(image.drawn))
@@ -158,11 +161,14 @@ export class Screen {
     }
   }
 
+  // The focused field's text, as Copy puts it on the clipboard; an empty field copies nothing.
   async copyFocusedField() {
-    await this.page.evaluate(() => navigator.clipboard.writeText("(nothing copied)"));
+    const nothing = "(nothing copied)";
+    await this.page.evaluate(text => navigator.clipboard.writeText(text), nothing);
     await this.press("Control+A", "Control+C");
     await sleep(150);
-    return this.page.evaluate(() => navigator.clipboard.readText());
+    const text = await this.page.evaluate(() => navigator.clipboard.readText());
+    return text === nothing ? "" : text;
   }
 
   async replaceFocusedField(text) {
