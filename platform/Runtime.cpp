@@ -7,6 +7,7 @@
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
 #include "platform/Window.h"
+#include "platform/a11y/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QList>
@@ -163,6 +164,7 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, argv))
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
     QApplication::setStyle(new Style);
 } // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns the style it is given
 
