@@ -3,7 +3,6 @@
 
 #include "platform/Canvas.h"
 
-#include "platform/AccessibleInterfaces.h"
 #include "platform/Runtime.h"
 
 #include <QKeyEvent>
@@ -16,7 +15,6 @@ namespace quorvel::platform {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent)
 {
-    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -15,7 +15,7 @@ namespace quorvel::platform {
 //
 // It takes no keyboard focus unless AcceptFocus is set. One that does is reached with Tab, drawn with
 // the style's focus frame while it has the focus, and pressed with Space or Return as with a click in
-// its middle; assistive technology sees it as a button (see CanvasAccessible.h).
+// its middle; assistive technology sees it as a button (see platform/a11y/CanvasAccessible.h).
 class Canvas : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
 #include "platform/Window.h"
+#include "platform/a11y/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QList>
@@ -26,8 +27,9 @@ QString& programNameSlot()
 
 [[noreturn]] void reportNoDisplay()
 {
-    std::fprintf(stderr, "%s: cannot open a display: %s needs a graphical session (X11 or Wayland)\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()));
+    std::fprintf(stderr, "%s: cannot open a display: %s needs %s\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()),
+                 os::windowSessionNeeded());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -163,6 +165,7 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, argv))
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
     QApplication::setStyle(new Style);
 } // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns the style it is given
 

@@ -6,7 +6,7 @@
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, close requests under
 # metacity, the desktop files and the Debian package, and the Windows downloads under Wine.
-set -euo pipefail
+set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh --tests
