@@ -55,7 +55,8 @@ QStyle* textRoomStyle()
 // The frame is one pixel wide: the text keeps one pixel more between it and the frame than QLineEdit's
 // own margins give.
 constexpr int frameWidth = 1;
-const QColor frameColor(0xb6, 0xb6, 0xb6);
+// 3.9:1 against the white page, where a field's outline should reach 3:1 to be seen.
+const QColor frameColor(0x80, 0x80, 0x80);
 const QColor focusColor(0x26, 0x70, 0x9e);
 const QColor focusGlow(0x26, 0x70, 0x9e, 40);
 // A faint line under the top edge, which makes the field look sunk into the page.
