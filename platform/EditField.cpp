@@ -3,6 +3,7 @@
 
 #include "platform/EditField.h"
 
+#include "platform/FocusFrame.h"
 #include "platform/KeyCodes.h"
 #include "platform/PasteGuard.h"
 #include "platform/Runtime.h"
@@ -57,22 +58,16 @@ QStyle* textRoomStyle()
 constexpr int frameWidth = 1;
 // 3.9:1 against the white page, where a field's outline should reach 3:1 to be seen.
 const QColor frameColor(0x80, 0x80, 0x80);
-const QColor focusColor(0x26, 0x70, 0x9e);
-const QColor focusGlow(0x26, 0x70, 0x9e, 40);
 // A faint line under the top edge, which makes the field look sunk into the page.
 const QColor innerShadow(0, 0, 0, 18);
 
-void drawFrame(QPainter& painter, const QRect& area, bool focused)
+void drawFrame(QPainter& painter, const QRect& area)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     // Lines one pixel wide fall on whole pixels.
     painter.translate(0.5, 0.5);
-    painter.setPen(focused ? focusColor : frameColor);
+    painter.setPen(frameColor);
     painter.drawRoundedRect(area.adjusted(0, 0, -1, -1), 2, 2);
-    if (focused) {
-        painter.setPen(focusGlow);
-        painter.drawRoundedRect(area.adjusted(1, 1, -2, -2), 1.7, 1.7);
-    }
     painter.setPen(innerShadow);
     painter.drawLine(QPoint(area.left() + 2, area.top() + 1), QPoint(area.right() - 2, area.top() + 1));
 }
@@ -248,7 +243,10 @@ void EditField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    drawFrame(painter, rect(), hasFocus());
+    if (hasFocus())
+        drawFocusFrame(painter, rect());
+    else
+        drawFrame(painter, rect());
 }
 
 void EditField::resizeEvent(QResizeEvent* event)

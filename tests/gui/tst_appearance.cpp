@@ -4,11 +4,14 @@
 #include "platform/EditField.h"
 #include "platform/Fonts.h"
 #include "support/GuiTest.h"
+#include "windows/ControlWnd.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
+#include <algorithm>
+#include <cmath>
 
 using namespace quorvel;
 
@@ -47,6 +50,50 @@ int inkWidth(const QString& text, const QFont& font)
     return last - first + 1;
 }
 
+// WCAG's relative luminance and contrast ratio.
+double luminance(QRgb pixel)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
+}
+
+double contrast(QRgb one, QRgb other)
+{
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// Along the control's edge, corners left out: at each place, how far the focus changes the most changed
+// of the three outermost pixels; the least of these over the whole edge.
+double leastFocusChangeAlongTheEdge(const QImage& unfocused, const QImage& focused)
+{
+    const int corner = 4;
+    const int right = focused.width() - 1;
+    const int bottom = focused.height() - 1;
+    double least = 1e9;
+    const auto place = [&](QPoint at, QPoint inward) {
+        double most = 1;
+        for (int depth = 0; depth < 3; ++depth) {
+            const QPoint pixel = at + depth * inward;
+            most = std::max(most, contrast(unfocused.pixel(pixel), focused.pixel(pixel)));
+        }
+        least = std::min(least, most);
+    };
+    for (int x = corner; x <= right - corner; ++x) {
+        place({x, 0}, {0, 1});
+        place({x, bottom}, {0, -1});
+    }
+    for (int y = corner; y <= bottom - corner; ++y) {
+        place({0, y}, {1, 0});
+        place({right, y}, {-1, 0});
+    }
+    return least;
+}
+
 } // namespace
 
 class TestAppearance : public QObject
@@ -54,7 +101,44 @@ class TestAppearance : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { test::registerApplication(); }
+
+    void cleanup()
+    {
+        QVERIFY(test::resetWindows().isEmpty());
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+
+    // The keyboard focus
+
+    void theFocus_standsOutAroundEachTabStopInEveryStyle_data()
+    {
+        QTest::addColumn<QString>("styleName");
+        QTest::addColumn<QString>("control");
+        for (const QString& style : styles)
+            for (const char* control : {"Canvas1", "CalcBtn", "ABFld"})
+                QTest::addRow("%s, %s", qPrintable(style), control) << style << QString::fromLatin1(control);
+    }
+
+    void theFocus_standsOutAroundEachTabStopInEveryStyle()
+    {
+        QFETCH(QString, styleName);
+        QFETCH(QString, control);
+        QApplication::setStyle(styleName);
+        QCOMPARE(QApplication::style()->name(), styleName.toLower());
+        ControlWnd& window = ControlWnd::instance();
+        QVERIFY(test::cameUpActive(&window));
+        auto& tabStop = window.control<QWidget>(control);
+        const QImage unfocused = tabStop.grab().toImage();
+        tabStop.setFocus(Qt::TabFocusReason);
+        QVERIFY(tabStop.hasFocus());
+        const QImage focused = tabStop.grab().toImage();
+
+        QCOMPARE_GE(leastFocusChangeAlongTheEdge(unfocused, focused), 3.0);
+        // The outermost line against the white page around the control.
+        for (const QPoint edge : {QPoint(focused.width() / 2, 0), QPoint(0, focused.height() / 2)})
+            QCOMPARE_GE(contrast(focused.pixel(edge), qRgb(255, 255, 255)), 3.0);
+    }
 
     // Results in the calculator's fields
 
