@@ -4,6 +4,7 @@
 #include "platform/EditField.h"
 #include "platform/Fonts.h"
 #include "support/GuiTest.h"
+#include "windows/AboutWnd.h"
 #include "windows/ControlWnd.h"
 
 #include <QImage>
@@ -138,6 +139,29 @@ private Q_SLOTS:
         // The outermost line against the white page around the control.
         for (const QPoint edge : {QPoint(focused.width() / 2, 0), QPoint(0, focused.height() / 2)})
             QCOMPARE_GE(contrast(focused.pixel(edge), qRgb(255, 255, 255)), 3.0);
+    }
+
+    // The About window, which has no frame of the desktop's
+
+    void theAboutWindowsEdge_standsOutAgainstWhiteInEveryStyle_data()
+    {
+        QTest::addColumn<QString>("styleName");
+        for (const QString& style : styles)
+            QTest::newRow(qPrintable(style)) << style;
+    }
+
+    void theAboutWindowsEdge_standsOutAgainstWhiteInEveryStyle()
+    {
+        QFETCH(QString, styleName);
+        QApplication::setStyle(styleName);
+        AboutWnd& about = AboutWnd::instance();
+        QVERIFY(test::cameUpActive(&about));
+        const QImage window = about.grab().toImage();
+        const QPoint right(window.width() - 1, window.height() / 2);
+        const QPoint bottom(window.width() / 2, window.height() - 1);
+        for (const QPoint edge :
+             {QPoint(0, window.height() / 2), QPoint(window.width() / 2, 0), right, bottom})
+            QCOMPARE_GE(contrast(window.pixel(edge), qRgb(255, 255, 255)), 3.0);
     }
 
     // Results in the calculator's fields
