@@ -3,7 +3,6 @@
 
 #include "platform/Canvas.h"
 
-#include "platform/AccessibleInterfaces.h"
 #include "platform/FocusFrame.h"
 #include "platform/Runtime.h"
 
@@ -15,7 +14,6 @@ namespace quorvel::platform {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent)
 {
-    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
 }
 

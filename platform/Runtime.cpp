@@ -8,6 +8,7 @@
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
 #include "platform/Window.h"
+#include "platform/a11y/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QList>
@@ -166,6 +167,7 @@ Runtime::Runtime(int& argc, char** argv)
 {
     keepDesktopFontAtUsersSize(m_textScale);
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
     QApplication::setStyle(new Style);
 } // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns the style it is given
 

@@ -3,7 +3,6 @@
 
 #include "platform/Window.h"
 
-#include "platform/AccessibleInterfaces.h"
 #include "platform/Application.h"
 #include "platform/KeyCodes.h"
 #include "platform/MenuBarView.h"
@@ -62,17 +61,9 @@ void focusFirstField(QWidget& window)
     }
 }
 
-// Made once the program's accessible interfaces are in place: a screen reader that asked for the area
-// earlier would keep Qt's own interface for it.
-ContentArea* makeContentArea(QWidget* window)
-{
-    installAccessibleInterfaces();
-    return new ContentArea(window);
-}
-
 } // namespace
 
-Window::Window() : m_layout(new QVBoxLayout(this)), m_content(makeContentArea(this))
+Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);

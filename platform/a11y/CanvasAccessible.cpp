@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/CanvasAccessible.h"
+#include "platform/a11y/CanvasAccessible.h"
 
 #include "platform/Canvas.h"
 
 namespace quorvel::platform {
 
-CanvasAccessible::CanvasAccessible(Canvas& canvas) : QAccessibleWidget(&canvas) {}
+CanvasAccessible::CanvasAccessible(Canvas* canvas) : QAccessibleWidget(canvas) {}
 
 QAccessible::Role CanvasAccessible::role() const
 {

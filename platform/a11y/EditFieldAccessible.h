@@ -3,9 +3,7 @@
 
 #pragma once
 
-#include "platform/TextUnits.h"
-
-#include <QAccessibleWidget>
+#include "platform/a11y/TextAccessible.h"
 
 class QLineEdit;
 
@@ -18,19 +16,18 @@ namespace quorvel::platform {
 // once: Qt's loops for good on a word query at the start or the end of a text such as ".8", and the
 // program hangs. A field holds a handful of characters in one line, so the whole text is the word,
 // the sentence, the line and the paragraph.
-class EditFieldAccessible final : public QAccessibleWidget,
-                                  public QAccessibleTextInterface,
-                                  public QAccessibleEditableTextInterface
+class EditFieldAccessible final : public TextAccessible, public QAccessibleEditableTextInterface
 {
 public:
     explicit EditFieldAccessible(QLineEdit* field);
 
+    using TextAccessible::text;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType t) override;
 
-    // QAccessibleTextInterface
+    // QAccessibleTextInterface: the caret and the selection
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override;
     void addSelection(int startOffset, int endOffset) override;
@@ -38,28 +35,22 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                             int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                            int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                         int* endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
+protected:
+    QString shownText() const override;
+    TextUnits units(QAccessible::TextBoundaryType boundaryType) const override;
+    int unitOffset(int offset) const override;
+
 private:
     QLineEdit& field() const;
-    TextUnits units(QAccessible::TextBoundaryType boundaryType) const;
-    int offsetOrCursor(int offset) const;
 };
 
 } // namespace quorvel::platform

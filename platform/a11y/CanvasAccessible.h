@@ -11,10 +11,10 @@ class Canvas;
 
 // How assistive technology sees a canvas. One that takes the keyboard focus is a button, under its
 // accessible name and description, that can be pressed; any other is a plain widget, as Qt shows one.
-class CanvasAccessible : public QAccessibleWidget
+class CanvasAccessible final : public QAccessibleWidget
 {
 public:
-    explicit CanvasAccessible(Canvas& canvas);
+    explicit CanvasAccessible(Canvas* canvas);
 
     QAccessible::Role role() const override;
     QStringList actionNames() const override;

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/AccessibleInterfaces.h"
+#include "platform/a11y/AccessibleInterfaces.h"
 
-#include "platform/AccessibleNotice.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasAccessible.h"
-#include "platform/ContentArea.h"
 #include "platform/EditField.h"
-#include "platform/EditFieldAccessible.h"
 #include "platform/StaticText.h"
-#include "platform/StaticTextAccessible.h"
+#include "platform/Window.h"
+#include "platform/a11y/AccessibleNotice.h"
+#include "platform/a11y/CanvasAccessible.h"
+#include "platform/a11y/EditFieldAccessible.h"
+#include "platform/a11y/StaticTextAccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -22,6 +22,13 @@ bool isClass(const QString& className, const QMetaObject& metaObject)
     return className == QLatin1String(metaObject.className());
 }
 
+// The frame a window holds its controls in. Qt shows a QFrame as a frame, which readers take for a
+// window of its own, and then speak no focus change inside it.
+bool isContentArea(const QString& className, const QWidget& widget)
+{
+    return isClass(className, QFrame::staticMetaObject) && qobject_cast<Window*>(widget.parentWidget());
+}
+
 // Qt asks with the names of the object's class and then of its base classes, each of every factory in
 // turn: naming our own classes, this one comes before Qt's for their bases.
 QAccessibleInterface* accessibleInterface(const QString& className, QObject* object)
@@ -30,12 +37,12 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
     if (!widget)
         return nullptr;
     // A reader takes the nearest frame, window or dialog above a control for the control's window.
-    if (isClass(className, ContentArea::staticMetaObject))
+    if (isContentArea(className, *widget))
         return new QAccessibleWidget(widget, QAccessible::Client);
     if (isClass(className, EditField::staticMetaObject))
         return new EditFieldAccessible(qobject_cast<EditField*>(widget));
     if (isClass(className, Canvas::staticMetaObject))
-        return new CanvasAccessible(*qobject_cast<Canvas*>(widget));
+        return new CanvasAccessible(qobject_cast<Canvas*>(widget));
     if (isClass(className, StaticText::staticMetaObject))
         return new StaticTextAccessible(qobject_cast<StaticText*>(widget));
     if (isClass(className, AccessibleNotice::staticMetaObject))
@@ -47,11 +54,7 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&accessibleInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(&accessibleInterface);
 }
 
 } // namespace quorvel::platform

@@ -3,9 +3,7 @@
 
 #pragma once
 
-#include "platform/TextUnits.h"
-
-#include <QAccessibleWidget>
+#include "platform/a11y/TextAccessible.h"
 
 class QLabel;
 class QTextLayout;
@@ -16,16 +14,16 @@ namespace quorvel::platform {
 // with its text to read as Qt 6.4's own label interface does not offer it. Its lines are the lines as
 // drawn, with their places on the screen, so that a reader's review goes through a wrapped text line by
 // line; its words are words with the spaces after them, its sentences and paragraphs its paragraphs.
-class StaticTextAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+class StaticTextAccessible final : public TextAccessible
 {
 public:
     explicit StaticTextAccessible(QLabel* label);
 
+    using TextAccessible::text;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
-    void* interface_cast(QAccessible::InterfaceType t) override;
 
     // QAccessibleTextInterface: the text is read only, with no caret and no selection.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
@@ -35,23 +33,17 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                             int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                            int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                         int* endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+protected:
+    QString shownText() const override;
+    TextUnits units(QAccessible::TextBoundaryType boundaryType) const override;
 
 private:
     QLabel& label() const;
     void layOut(QTextLayout& layout) const;
-    TextUnits units(QAccessible::TextBoundaryType boundaryType) const;
 };
 
 } // namespace quorvel::platform
