@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 #
 # Checks that a screen magnifier is told over AT-SPI where the calculator's parts are drawn, at scale
-# factor 2: the window, Calculate and field B against X11's own record of the window
-# (scripts/magnifier_atspi.py). Runs the built program on a private Xvfb with a
+# factor 2: the window, Calculate and field B against X11's own record of the window, and the caret's
+# box after a typed digit (scripts/magnifier_atspi.py). Runs the built program on a private Xvfb with a
 # private D-Bus session bus and accessibility bus.
 #   check-magnifier.sh [BUILD_DIR]     (default build/release)
 # Needs what `scripts/install-deps.sh --tests` installs; root is not needed.

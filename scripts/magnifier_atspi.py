@@ -93,6 +93,22 @@ def check(scale):
     same("Calculate", extents(calculate), drawn(shown, CALCULATE, scale))
     same("field B", extents(field), drawn(shown, B, scale))
 
+    Atspi.Component.grab_focus(field)
+    time.sleep(0.3)
+    subprocess.run(["xdotool", "type", "--delay", "60", "2"], check=True)
+    deadline = time.monotonic() + 10
+    while Atspi.Text.get_caret_offset(field) != 1 and time.monotonic() < deadline:
+        time.sleep(0.1)
+    caret = Atspi.Text.get_character_extents(field, 1, SCREEN)
+    digit = Atspi.Text.get_character_extents(field, 0, SCREEN)
+    print(f"the caret after \"2\": {(caret.x, caret.y, caret.width, caret.height)}, "
+          f"the \"2\": {(digit.x, digit.y, digit.width, digit.height)}")
+    if caret.width != 0 or caret.height != digit.height or caret.x != digit.x + digit.width:
+        raise CheckFailed("the caret after the last character has no box right after it")
+    field_box = drawn(shown, B, scale)
+    if not field_box[0] <= caret.x < field_box[0] + field_box[2]:
+        raise CheckFailed("the caret is reported outside its field")
+
 
 def main():
     try:

@@ -5,7 +5,8 @@
 # Installs what the tests need, then builds and runs every check: the test suites in a release build,
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, the places a magnifier
-# is told at scale factor 2, close requests under metacity, the desktop files and the Debian package, and the Windows downloads under Wine.
+# is told at scale factor 2, close requests under metacity, the desktop files and the Debian package,
+# and the Windows downloads under Wine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 

@@ -106,11 +106,13 @@ TextUnits EditFieldAccessible::units(QAccessible::TextBoundaryType boundaryType)
 }
 
 // Placed from the caret, the one position QLineEdit tells: the caret runs down the middle of the
-// rectangle it reports, and the characters lie at their advances from it.
+// rectangle it reports, and the characters lie at their advances from it. After the last character,
+// where the caret stands while the user types, the box has no width: a magnifier that follows the
+// caret finds it there.
 QRect EditFieldAccessible::characterBox(int offset) const
 {
     const QString text = field().text();
-    if (offset < 0 || offset >= text.size())
+    if (offset < 0 || offset > text.size())
         return {};
     const QRect caret = field().inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics = field().fontMetrics();

@@ -93,6 +93,37 @@ private Q_SLOTS:
 
     // Text
 
+    void theCaret_afterTheLastCharacter_hasABoxWhereItIsDrawn_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one character") << "2";
+        QTest::newRow("a result") << "891.00";
+        QTest::newRow("a fraction") << "30/40";
+    }
+
+    void theCaret_afterTheLastCharacter_hasABoxWhereItIsDrawn()
+    {
+        QFETCH(QString, text);
+        QAccessibleTextInterface* reader = fieldText(text);
+        QCOMPARE(reader->cursorPosition(), text.size());
+        const QRect last = reader->characterRect(static_cast<int>(text.size()) - 1);
+        const QRect caret = reader->characterRect(static_cast<int>(text.size()));
+        QCOMPARE(caret.width(), 0);
+        QCOMPARE(caret.left(), last.right() + 1);
+        QCOMPARE(caret.top(), last.top());
+        QCOMPARE(caret.height(), last.height());
+        QVERIFY(drawnAt({397, 227, 60, 22}).contains(caret.topLeft()));
+    }
+
+    void theCaret_inAnEmptyField_hasABoxInTheField()
+    {
+        QAccessibleTextInterface* reader = fieldText(QString());
+        const QRect caret = reader->characterRect(0);
+        QCOMPARE(caret.width(), 0);
+        QVERIFY(caret.height() > 0);
+        QVERIFY(drawnAt({397, 227, 60, 22}).contains(caret.center()));
+    }
+
     void theCharacters_areReportedAndFoundAtTheirDrawnSize()
     {
         QAccessibleTextInterface* reader = fieldText(QStringLiteral("2.5"));
