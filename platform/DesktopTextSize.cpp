@@ -31,7 +31,10 @@ void keepDesktopFontAtUsersSize(double factor)
     if (factor == 1)
         return;
     QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() / factor);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() / factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() / factor));
     QApplication::setFont(font);
 }
 
