@@ -228,7 +228,10 @@ bool EditField::runKeyDown(const QString& key)
 // and then says nothing of it. An unfocused field keeps its caret at the start, where setting its text
 // leaves it, so that neither Tab nor Clear moves it on the way in. It keeps its selection, and with it
 // its caret, when only the window lost the focus or a menu took it; the menu bar that takes the keyboard
-// for Alt, F10 or an access key counts as a menu, so the Edit commands find the selection.
+// for Alt, F10 or an access key counts as a menu, so the Edit commands find the selection. That is a
+// workaround for Qt 6.4 (no Qt bug report known), whose QLineEdit keeps the selection for a popup but
+// not for the menu bar; tst_menu's editMenuFromTheKeyboard_cutsTheSelectionOfTheFieldItCameFrom fails
+// without it.
 void EditField::focusOutEvent(QFocusEvent* event)
 {
     const bool forAMenu =

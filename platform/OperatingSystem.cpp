@@ -37,6 +37,11 @@ bool windowSessionNamed()
     return true;
 }
 
+const char* windowSessionNeeded()
+{
+    return "a Windows desktop";
+}
+
 // Windows' heap gives large freed blocks back by itself, and the short-lived memory this is called after
 // (an icon theme's index) is never taken there: Windows has no icon theme.
 void releaseFreedMemory() noexcept {}
@@ -70,6 +75,11 @@ QFont serifFont()
 bool windowSessionNamed()
 {
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+const char* windowSessionNeeded()
+{
+    return "a graphical session (X11 or Wayland)";
 }
 
 void releaseFreedMemory() noexcept

@@ -12,6 +12,8 @@ namespace quorvel::platform::os {
 // Whether the environment names a window session to connect to. On Linux that is an X11 display or a
 // Wayland compositor; a Windows desktop needs no naming.
 bool windowSessionNamed();
+// The window session the program needs, as the message that no display can be opened names it.
+const char* windowSessionNeeded();
 
 // Hands the memory that the program has freed back to the system, where the C library would otherwise keep
 // it resident for later use.

@@ -28,8 +28,9 @@ QString& programNameSlot()
 
 [[noreturn]] void reportNoDisplay()
 {
-    std::fprintf(stderr, "%s: cannot open a display: %s needs a graphical session (X11 or Wayland)\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()));
+    std::fprintf(stderr, "%s: cannot open a display: %s needs %s\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()),
+                 os::windowSessionNeeded());
     std::fflush(stderr);
     std::_Exit(1);
 }

@@ -5,7 +5,7 @@
 
 #include "platform/Application.h"
 #include "platform/KeyCodes.h"
-#include "platform/MenuBarView.h"
+#include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
 #include "platform/Runtime.h"
 
@@ -162,7 +162,7 @@ void Window::installMenuBar()
     if (!m_menuBarVisible)
         return;
     if (MenuBar* bar = menuBar())
-        m_layout->setMenuBar(buildMenuBarWidget(*bar, this));
+        m_layout->setMenuBar(new MenuBarWidget(*bar, this));
 }
 
 QObject& Window::registeredControl(const QString& name) const

@@ -9,7 +9,7 @@
 # (platform/a11y) name the widgets, which never include them; only Runtime, which installs them at
 # start-up, does. The calculation and the text services are plain C++: they include no Qt header either.
 #   check-layers.sh [REPO]     (default: the checkout this script is in)
-set -euo pipefail
+set -Eeuo pipefail
 cd "${1:-$(dirname "${BASH_SOURCE[0]}")/..}"
 
 # folder or file|what its project includes may name (a regular expression on the included path)

@@ -11,6 +11,7 @@
 set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 build=$(realpath "${1:-$root/build/release}")
 program=$build/app/quorvel
 # Debian's own Python, for which python3-gi is built.
@@ -18,15 +19,10 @@ python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 scale=2
 
-fail() {
-    echo "check-magnifier.sh: FAILED: $*" >&2
-    exit 1
-}
 [[ -x $program ]] || fail "no program at $program (build the quorvel target first)"
-[[ -x $launcher ]] || fail "the AT-SPI bus launcher is missing: install at-spi2-core (scripts/install-deps.sh --tests)"
+need_packages --tests xvfb x11-utils xdotool dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 
 scratch=$(mktemp -d /tmp/quorvel-magnifier.XXXXXX)
-mkdir -m 700 "$scratch/runtime" "$scratch/home"
 xvfb_pid="" bus_pid="" launcher_pid="" program_pid=""
 stop() { [[ -z $1 ]] || { kill "$1" 2>/dev/null && wait "$1" 2>/dev/null; } || true; }
 cleanup() {
@@ -39,7 +35,7 @@ cleanup() {
 trap cleanup EXIT
 
 unset WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS QT_SCALE_FACTOR XDG_CURRENT_DESKTOP
-export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/home/.config
+private_home "$scratch"
 source "$root/scripts/xvfb.sh"
 start_xvfb "$scratch" 1600x1200 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 

@@ -7,7 +7,8 @@
 #   install-deps.sh --tests  also what the tests, fuzzers and package checks need
 #   install-deps.sh --screenshots  also what scripts/screenshots.sh needs
 #   install-deps.sh --windows      what the Windows build needs (scripts/build-windows.sh); --tests adds it
-set -euo pipefail
+#   install-deps.sh --bench        also what the benchmarks need (bench/startup.sh, bench/startup-windows.sh)
+set -Eeuo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config libboost-dev
@@ -19,6 +20,12 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev librsvg2-bin icoutils zip unzip nsis
     wine64 fonts-wine xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation
 )
+# The benchmarks: the measuring tool of ../shared/bench is built against Xlib, XRes and XDamage, and its
+# results are read with jq; the Windows one runs the Windows build.
+bench_packages=(jq libx11-dev libxres-dev libxdamage-dev xvfb)
+if [[ ${1:-} == --bench ]]; then
+    packages+=("${bench_packages[@]}" "${windows_packages[@]}")
+fi
 if [[ ${1:-} == --windows ]]; then
     packages+=("${windows_packages[@]}")
 fi

@@ -7,7 +7,7 @@
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, the places a magnifier
 # is told at scale factor 2, close requests under metacity, the desktop files and the Debian package,
 # and the Windows downloads under Wine.
-set -euo pipefail
+set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh --tests

@@ -11,9 +11,11 @@ class QTextLayout;
 namespace quorvel::platform {
 
 // What a screen reader sees of a label: a label named by its text, the label of the field it names,
-// with its text to read as Qt 6.4's own label interface does not offer it. Its lines are the lines as
-// drawn, with their places on the screen, so that a reader's review goes through a wrapped text line by
-// line; its words are words with the spaces after them, its sentences and paragraphs its paragraphs.
+// with its text to read, which Qt 6.4's own label interface (QAccessibleDisplay) does not offer: a
+// workaround for Qt 6.4 (no Qt bug report known), checked by tst_qwindow's eachLabelIsReadLineByLine. Its
+// lines are the lines as drawn, with their places on the screen, so that a reader's review goes through a
+// wrapped text line by line; its words are words with the spaces after them, its sentences and paragraphs its
+// paragraphs.
 class StaticTextAccessible final : public TextAccessible
 {
 public:
