@@ -19,6 +19,12 @@ const char* windowSessionNeeded();
 // it resident for later use.
 void releaseFreedMemory() noexcept;
 
+// The size of text the user chose for the desktop, as a ratio to the desktop's default size; 1 where
+// the desktop has no such setting or it is not set. On Windows, Settings > Accessibility > Text size
+// (100 to 225 %); on Linux, the general font of a KDE desktop against KDE's default of 10 points.
+// Readable before the application object exists.
+double desktopTextScale();
+
 // The faces behind the program's "System", "Courier" and "Times" fonts.
 QFont userInterfaceFont();
 QFont fixedWidthFont();

@@ -3,6 +3,7 @@
 
 #include "platform/Runtime.h"
 
+#include "platform/DesktopTextSize.h"
 #include "platform/OperatingSystem.h"
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
@@ -162,8 +163,10 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 
 } // namespace
 
-Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, argv))
+Runtime::Runtime(int& argc, char** argv)
+    : m_textScale(scaleWithDesktopText()), m_application(connectToDisplay(argc, argv))
 {
+    keepDesktopFontAtUsersSize(m_textScale);
     QApplication::setQuitOnLastWindowClosed(false);
     installAccessibleInterfaces();
     QApplication::setStyle(new Style);

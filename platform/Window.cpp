@@ -233,11 +233,16 @@ void Window::setFrame(Frame frame, bool closeButton, bool minimiseButton)
         setWindowFlags(flags);
         break;
     }
-    case Frame::Dialog:
-        // Most desktops draw no frame around an untitled dialog; a hairline keeps its edge visible.
+    case Frame::Dialog: {
+        // Most desktops draw no frame around an untitled dialog; a hairline keeps its edge visible. It is
+        // black in every palette: dark and high-contrast ones would draw it white, as their text.
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
         m_content->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette palette = m_content->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        m_content->setPalette(palette);
         break;
+    }
     case Frame::Host:
         setWindowFlags(Qt::Window);
         break;

@@ -37,6 +37,7 @@ if [[ ${1:-} == --tests ]]; then
         desktop-file-utils appstream dpkg-dev file
         weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
         lintian mandoc groff-base man-db
+        adwaita-qt6
     )
 fi
 if [[ ${1:-} == --screenshots ]]; then

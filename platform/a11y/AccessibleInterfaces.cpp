@@ -5,14 +5,16 @@
 
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
+#include "platform/PushButton.h"
+#include "platform/RoundRectangle.h"
 #include "platform/StaticText.h"
 #include "platform/Window.h"
 #include "platform/a11y/AccessibleNotice.h"
 #include "platform/a11y/CanvasAccessible.h"
 #include "platform/a11y/EditFieldAccessible.h"
+#include "platform/a11y/PushButtonAccessible.h"
 #include "platform/a11y/StaticTextAccessible.h"
-
-#include <QAccessibleWidget>
+#include "platform/a11y/WidgetAccessible.h"
 
 namespace quorvel::platform {
 namespace {
@@ -38,7 +40,7 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
         return nullptr;
     // A reader takes the nearest frame, window or dialog above a control for the control's window.
     if (isContentArea(className, *widget))
-        return new QAccessibleWidget(widget, QAccessible::Client);
+        return new WidgetAccessible(widget, QAccessible::Client);
     if (isClass(className, EditField::staticMetaObject))
         return new EditFieldAccessible(qobject_cast<EditField*>(widget));
     if (isClass(className, Canvas::staticMetaObject))
@@ -46,7 +48,12 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
     if (isClass(className, StaticText::staticMetaObject))
         return new StaticTextAccessible(qobject_cast<StaticText*>(widget));
     if (isClass(className, AccessibleNotice::staticMetaObject))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new WidgetAccessible(widget, QAccessible::Notification);
+    // As Qt's own interfaces show them, but placed in the pixels drawn (see WidgetAccessible.h).
+    if (isClass(className, PushButton::staticMetaObject))
+        return new PushButtonAccessible(qobject_cast<PushButton*>(widget));
+    if (isClass(className, Window::staticMetaObject) || isClass(className, RoundRectangle::staticMetaObject))
+        return new WidgetAccessible(widget);
     return nullptr;
 }
 

@@ -19,7 +19,7 @@ QString EditFieldAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return field().text();
-    return QAccessibleWidget::text(t);
+    return WidgetAccessible::text(t);
 }
 
 void EditFieldAccessible::setText(QAccessible::Text t, const QString& text)
@@ -27,12 +27,12 @@ void EditFieldAccessible::setText(QAccessible::Text t, const QString& text)
     if (t == QAccessible::Value)
         field().setText(text);
     else
-        QAccessibleWidget::setText(t, text);
+        WidgetAccessible::setText(t, text);
 }
 
 QAccessible::State EditFieldAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = WidgetAccessible::state();
     state.readOnly = field().isReadOnly();
     state.editable = !field().isReadOnly();
     state.selectableText = true;
@@ -106,25 +106,27 @@ TextUnits EditFieldAccessible::units(QAccessible::TextBoundaryType boundaryType)
 }
 
 // Placed from the caret, the one position QLineEdit tells: the caret runs down the middle of the
-// rectangle it reports, and the characters lie at their advances from it.
-QRect EditFieldAccessible::characterRect(int offset) const
+// rectangle it reports, and the characters lie at their advances from it. After the last character,
+// where the caret stands while the user types, the box has no width: a magnifier that follows the
+// caret finds it there.
+QRect EditFieldAccessible::characterBox(int offset) const
 {
     const QString text = field().text();
-    if (offset < 0 || offset >= text.size())
+    if (offset < 0 || offset > text.size())
         return {};
     const QRect caret = field().inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics = field().fontMetrics();
     const int caretX = caret.left() + caret.width() / 2;
     const int left = caretX + metrics.horizontalAdvance(text.left(offset)) -
                      metrics.horizontalAdvance(text.left(field().cursorPosition()));
-    const QRect character(left, caret.top(), metrics.horizontalAdvance(text.mid(offset, 1)),
-                          metrics.height());
-    return character.translated(field().mapToGlobal(QPoint(0, 0)));
+    const int right = caretX + metrics.horizontalAdvance(text.left(offset + 1)) -
+                      metrics.horizontalAdvance(text.left(field().cursorPosition()));
+    return {left, caret.top(), right - left, metrics.height()};
 }
 
-int EditFieldAccessible::offsetAtPoint(const QPoint& point) const
+int EditFieldAccessible::offsetAt(const QPoint& point) const
 {
-    return field().cursorPositionAt(field().mapFromGlobal(point));
+    return field().cursorPositionAt(point);
 }
 
 void EditFieldAccessible::scrollToSubstring(int startIndex, int endIndex)

@@ -38,8 +38,6 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
 
     // QAccessibleEditableTextInterface
@@ -51,6 +49,8 @@ protected:
     QString shownText() const override;
     TextUnits units(QAccessible::TextBoundaryType boundaryType) const override;
     int unitOffset(int offset) const override;
+    QRect characterBox(int offset) const override;
+    int offsetAt(const QPoint& point) const override;
 
 private:
     QLineEdit& field() const;

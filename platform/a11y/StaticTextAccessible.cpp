@@ -31,12 +31,12 @@ QString StaticTextAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && label().accessibleName().isEmpty())
         return label().text();
-    return QAccessibleWidget::text(t);
+    return WidgetAccessible::text(t);
 }
 
 QAccessible::State StaticTextAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = WidgetAccessible::state();
     state.readOnly = true;
     return state;
 }
@@ -44,7 +44,7 @@ QAccessible::State StaticTextAccessible::state() const
 QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
 StaticTextAccessible::relations(QAccessible::Relation match) const
 {
-    auto related = QAccessibleWidget::relations(match);
+    auto related = WidgetAccessible::relations(match);
     if (match & QAccessible::Labelled) {
         if (QAccessibleInterface* named = QAccessible::queryAccessibleInterface(label().buddy()))
             related.append({named, QAccessible::Labelled});
@@ -131,7 +131,7 @@ TextUnits StaticTextAccessible::units(QAccessible::TextBoundaryType boundaryType
     return TextUnits::whole(text);
 }
 
-QRect StaticTextAccessible::characterRect(int offset) const
+QRect StaticTextAccessible::characterBox(int offset) const
 {
     if (offset < 0 || offset >= characterCount())
         return {};
@@ -143,12 +143,12 @@ QRect StaticTextAccessible::characterRect(int offset) const
                             ? line.cursorToX(offset + 1)
                             : line.x() + line.naturalTextWidth();
     const QRectF character(left, line.y(), qMax<qreal>(0, right - left), line.height());
-    return character.toAlignedRect().translated(label().mapToGlobal(QPoint(0, 0)));
+    return character.toAlignedRect();
 }
 
-int StaticTextAccessible::offsetAtPoint(const QPoint& point) const
+int StaticTextAccessible::offsetAt(const QPoint& point) const
 {
-    const QPointF at = label().mapFromGlobal(point);
+    const QPointF at = point;
     QTextLayout layout;
     layOut(layout);
     for (int index = 0; index < layout.lineCount(); ++index) {

@@ -35,13 +35,13 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
 
 protected:
     QString shownText() const override;
     TextUnits units(QAccessible::TextBoundaryType boundaryType) const override;
+    QRect characterBox(int offset) const override;
+    int offsetAt(const QPoint& point) const override;
 
 private:
     QLabel& label() const;

@@ -5,13 +5,13 @@
 
 namespace quorvel::platform {
 
-TextAccessible::TextAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+TextAccessible::TextAccessible(QWidget* widget, QAccessible::Role role) : WidgetAccessible(widget, role) {}
 
 void* TextAccessible::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
+    return WidgetAccessible::interface_cast(t);
 }
 
 QString TextAccessible::text(int startOffset, int endOffset) const
@@ -49,6 +49,17 @@ QString TextAccessible::attributes(int offset, int* startOffset, int* endOffset)
     // One font and colour throughout: no attributes.
     *startOffset = *endOffset = offset;
     return {};
+}
+
+QRect TextAccessible::characterRect(int offset) const
+{
+    const QRect box = characterBox(offset);
+    return box.isNull() ? QRect() : onScreen(box);
+}
+
+int TextAccessible::offsetAtPoint(const QPoint& point) const
+{
+    return offsetAt(inWidget(point));
 }
 
 } // namespace quorvel::platform

@@ -3,6 +3,7 @@
 
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
+#include "platform/DesktopTextSize.h"
 #include "platform/EditField.h"
 #include "platform/Fonts.h"
 #include "platform/KeyCodes.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFontInfo>
 #include <QInputMethodEvent>
@@ -30,6 +32,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <array>
 #include <map>
 #include <memory>
@@ -221,6 +225,10 @@ private Q_SLOTS:
         QVERIFY(test::resetWindows().isEmpty());
         BarWnd::bar = nullptr;
         QApplication::clipboard()->clear();
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      QStringLiteral("/kdeglobals"));
+        for (const char* variable : {"XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"})
+            qunsetenv(variable);
     }
 
     // Controls by name and class
@@ -543,6 +551,51 @@ private Q_SLOTS:
         QCOMPARE(face.pixelSize(), pixelSize);
         QCOMPARE(face.bold(), bold);
         QCOMPARE(face.fixedPitch(), fixedWidth);
+    }
+
+    // The desktop's text size
+
+    void theWindowsGrow_byTheDesktopsTextSize_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("kdeFont");
+        QTest::addColumn<QByteArray>("usersScale");
+        QTest::addColumn<double>("factor");
+        const QString font16 = QStringLiteral("Noto Sans,16,-1,5,50,0,0,0,0,0");
+        QTest::newRow("KDE, 16 pt") << "KDE" << font16 << QByteArray() << 1.6;
+        QTest::newRow("KDE, 12.5 pt") << "KDE"
+                                      << "Noto Sans,12.5,-1,5,50,0,0,0,0,0" << QByteArray() << 1.25;
+        QTest::newRow("KDE, its default 10 pt") << "KDE"
+                                                << "Noto Sans,10,-1,5,50,0,0,0,0,0" << QByteArray() << 1.0;
+        QTest::newRow("KDE, 8 pt: never smaller") << "KDE"
+                                                  << "Noto Sans,8,-1,5,50,0,0,0,0,0" << QByteArray() << 1.0;
+        QTest::newRow("KDE, a size in pixels") << "KDE"
+                                               << "Noto Sans,-1,21,5,50,0,0,0,0,0" << QByteArray() << 1.0;
+        QTest::newRow("KDE, no font set") << "KDE" << QString() << QByteArray() << 1.0;
+        QTest::newRow("KDE among others") << "Neon:KDE" << font16 << QByteArray() << 1.6;
+        QTest::newRow("GNOME, with KDE's file left behind") << "GNOME" << font16 << QByteArray() << 1.0;
+        QTest::newRow("KDE, 16 pt, QT_SCALE_FACTOR set") << "KDE" << font16 << QByteArray("1") << 1.0;
+    }
+
+    void theWindowsGrow_byTheDesktopsTextSize()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, kdeFont);
+        QFETCH(QByteArray, usersScale);
+        QFETCH(double, factor);
+        const QTemporaryDir systemConfig;
+        qputenv("XDG_CONFIG_DIRS", systemConfig.path().toLocal8Bit());
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
+        if (!usersScale.isEmpty())
+            qputenv("QT_SCALE_FACTOR", usersScale);
+        if (!kdeFont.isEmpty()) {
+            QFile globals(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/kdeglobals"));
+            QVERIFY(globals.open(QIODevice::WriteOnly));
+            globals.write("[General]\nfont=" + kdeFont.toUtf8() + "\n");
+        }
+
+        QCOMPARE(platform::desktopTextScaleFactor(), factor);
     }
 
     // Menu bars
