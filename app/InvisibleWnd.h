@@ -9,6 +9,7 @@ namespace quorvel {
 
 // The host window: never shown, it carries the menu bar, shows the About window as the splash when it
 // opens, and after the splash time hands over to the calculator window.
+// InvisibleWnd and Timer1_Action: old names, explained under Names in README.md.
 class InvisibleWnd final : public platform::ImplicitWindow<InvisibleWnd>
 {
 public:

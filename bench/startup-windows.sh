@@ -12,19 +12,17 @@
 # Wine's server stays up between runs, as it would on a desktop where Wine already runs. The first window
 # (the splash; qt-bare's only window) is timed; peak memory is read 6 s after it, when the calculator
 # has been up for a while, and idle CPU counted over the 3 s after that.
-set -euo pipefail
+# Needs what `scripts/install-deps.sh --bench` installs.
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+source scripts/lib.sh
 pairs=9
 [[ ${1:-} != -n ]] || pairs=$2
 shared=$(cd "${SHARED_BENCH:-$root/../shared/bench}" && pwd)
 
-need=(jq libx11-dev libxres-dev libxdamage-dev)
-for package in "${need[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-done
+need_packages --bench jq libx11-dev libxres-dev libxdamage-dev
 
 scripts/build-windows.sh >/dev/null
 qt=$(scripts/build-windows-qt.sh --print-prefix)
@@ -33,7 +31,7 @@ cmake -S "$shared/baselines" -B "$baselines" -G Ninja --toolchain "$root/cmake/m
     -DQUORVEL_WINDOWS_ROOTS="$qt" -DCMAKE_BUILD_TYPE=Release >/dev/null
 nice cmake --build "$baselines" --target qt-bare >/dev/null
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+version=$(cmake_cache build/windows CMAKE_PROJECT_VERSION)
 scratch=$(mktemp -d /tmp/quorvel-bench-windows.XXXXXX)
 source scripts/wine-session.sh
 trap 'stop_wine_session; rm -rf "$scratch"' EXIT

@@ -7,7 +7,8 @@
 #   bench/startup.sh [-n PAIRS]        (default 9 pairs, after one warm-up pair)
 #   bench/startup.sh --table           (the table of the last run again)
 # Environment: SHARED_BENCH (default ../shared/bench beside the checkout), BENCH_BUILD (where to build
-# and keep the results, default build/), JOBS (build jobs, default 2).
+# and keep the results, default build/), JOBS (build jobs, default 2). Needs what
+# `scripts/install-deps.sh --bench` installs.
 #
 # Two paired series, every quorvel run alternating with a baseline run:
 #   quorvel vs qt-bare    (an empty 500x400 QWidget): the splash, quorvel's first window, against bare
@@ -24,15 +25,16 @@
 # Targets: splash map ≤ 1.25 × qt-bare's first map; VmHWM ≤ 1.25 × qt-bare's; calculator delay
 # ≤ 20 ms; no CPU at all while idle. Exits 1 when a run failed, 0 otherwise (targets are reported,
 # not enforced: times depend on the machine's load).
-set -euo pipefail
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 pairs=9 table_only=0
 while [[ $# -gt 0 ]]; do
     case $1 in
         -n) pairs=$2; shift 2 ;;
         --table) table_only=1; shift ;;
-        -h | --help) sed -n '5,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
+        -h | --help) sed -n '/^# SPDX-License-Identifier/,/^set -/p' "$0" | sed '1,2d; $d; s/^# \{0,1\}//'; exit 0 ;;
         *) echo "startup.sh: unknown argument $1 (see --help)" >&2; exit 2 ;;
     esac
 done
@@ -47,19 +49,7 @@ release=$out/bench-release
 baselines=$out/bench-baselines
 
 measure_all() {
-    # --- what building and measuring need ---
-    need=(jq libx11-dev libxres-dev libxdamage-dev xvfb)
-    missing=()
-    for package in "${need[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-    done
-    if [[ ${#missing[@]} -gt 0 || ! -x /usr/bin/cmake ]]; then
-        [[ $(id -u) -eq 0 ]] || { echo "startup.sh: run as root to install ${missing[*]}" >&2; exit 1; }
-        "$root/scripts/install-deps.sh"
-        export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq
-        apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-    fi
+    need_packages --bench cmake jq libx11-dev libxres-dev libxdamage-dev xvfb
 
     # --- the release program and the bare Qt baselines ---
     echo "== building the release program and the baselines"

@@ -6,7 +6,7 @@
 # machine has two cores). Exits non-zero when a target finds an input that breaks a property.
 #   QUORVEL_FUZZ_SECONDS    seconds per target (default 5)
 #   QUORVEL_FUZZ_BUILD_DIR  build folder instead of the preset's build/fuzz
-set -euo pipefail
+set -Eeuo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo"

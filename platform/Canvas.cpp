@@ -3,20 +3,17 @@
 
 #include "platform/Canvas.h"
 
-#include "platform/AccessibleInterfaces.h"
+#include "platform/FocusFrame.h"
 #include "platform/Runtime.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace quorvel::platform {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent)
 {
-    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -54,12 +51,8 @@ void Canvas::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_backdrop.draw(painter, rect());
-    if (hasFocus()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusFrame(painter, rect());
 }
 
 // Space and Return press a focused canvas as they press a button; a key held down presses it once.

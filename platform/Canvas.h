@@ -14,8 +14,8 @@ namespace quorvel::platform {
 // a click passes on to the window.
 //
 // It takes no keyboard focus unless AcceptFocus is set. One that does is reached with Tab, drawn with
-// the style's focus frame while it has the focus, and pressed with Space or Return as with a click in
-// its middle; assistive technology sees it as a button (see CanvasAccessible.h).
+// the program's focus frame (FocusFrame.h) while it has the focus, and pressed with Space or Return as
+// with a click in its middle; assistive technology sees it as a button (a11y/CanvasAccessible.h).
 class Canvas : public QWidget
 {
     Q_OBJECT

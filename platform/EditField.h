@@ -18,6 +18,10 @@ namespace quorvel::platform {
 // computed text longer than the limit is shown whole. A paste or a drop goes in whole, as if typed, or
 // not at all (see PasteGuard.h). A text the program sets that is wider than the field shows its
 // beginning, and the whole text is offered as the field's tooltip.
+//
+// Its frame and the margins inside it are its own, the same in every style: styles give a field
+// frames from 1 to 4 pixels wide and margins of their own, and under some of them the 60-pixel fields
+// would cut a six-character result.
 class EditField : public QLineEdit
 {
     Q_OBJECT
@@ -36,6 +40,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -13,6 +13,9 @@ class QObject;
 
 namespace quorvel::platform {
 
+// The menu tree, in one file: MenuItem, the two kinds of item that differ from it by their Role alone
+// (QuitMenuItem, AppleMenuItem), and the tree's root (MenuBar), which windows show as MenuBarWidget.
+
 // An item of a menu bar: a menu (an item with items of its own), a command, or a separator ("-").
 // Items are found by Name, which is never shown; windows register menu handlers under it.
 class MenuItem
@@ -73,12 +76,15 @@ private:
     std::unique_ptr<QAction> m_action;
 };
 
+// The Quit command, which quits by itself.
 class QuitMenuItem : public MenuItem
 {
 public:
     QuitMenuItem();
 };
 
+// An item that belongs in the application menu (macOS's menu named after the program) where the
+// desktop has one, and stays in its own menu elsewhere; the name is the old one.
 class AppleMenuItem : public MenuItem
 {
 public:

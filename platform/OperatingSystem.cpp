@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 #include <cstdlib>
 
@@ -60,9 +62,21 @@ bool windowSessionNamed()
     return true;
 }
 
+const char* windowSessionNeeded()
+{
+    return "a Windows desktop";
+}
+
 // Windows' heap gives large freed blocks back by itself, and the short-lived memory this is called after
 // (an icon theme's index) is never taken there: Windows has no icon theme.
 void releaseFreedMemory() noexcept {}
+
+double desktopTextScale()
+{
+    const QSettings accessibility(QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Accessibility"),
+                                  QSettings::NativeFormat);
+    return accessibility.value(QStringLiteral("TextScaleFactor"), 100).toDouble() / 100;
+}
 
 // The faces every Windows 10 and 11 has. The system's own message font would be Segoe UI too, except on
 // some East Asian editions, where Windows links Segoe UI to their faces for the glyphs it lacks.
@@ -86,6 +100,17 @@ QFont serifFont()
 bool windowSessionNamed()
 {
     return true;
+}
+
+const char* windowSessionNeeded()
+{
+    return "a web page";
+}
+
+// The browser's own zoom (Ctrl and +) scales the page and the program with it, as display scaling does.
+double desktopTextScale()
+{
+    return 1;
 }
 
 // Nothing to give back: the WebAssembly memory of a page never shrinks.
@@ -182,11 +207,37 @@ bool windowSessionNamed()
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
+const char* windowSessionNeeded()
+{
+    return "a graphical session (X11 or Wayland)";
+}
+
 void releaseFreedMemory() noexcept
 {
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif
+}
+
+// KDE keeps its general font in kdeglobals, in the user's configuration folder or the system's, under
+// [General] (which QSettings reads as no group at all) as "Noto Sans,16,-1,5,50,0,0,0,0,0": the family,
+// then the size in points (-1 when set in pixels).
+double desktopTextScale()
+{
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':');
+    if (!desktops.contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+        return 1;
+    constexpr double kdeDefaultPoints = 10;
+    for (const QString& path :
+         QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QStringLiteral("kdeglobals"))) {
+        const QSettings globals(path, QSettings::IniFormat);
+        const QStringList font = globals.value(QStringLiteral("font")).toStringList();
+        if (font.size() < 2)
+            continue;
+        const double points = font.at(1).toDouble();
+        return points > 0 ? points / kdeDefaultPoints : 1;
+    }
+    return 1;
 }
 
 // The desktop's own choices, as its platform theme reports them; "Times" is whatever serif face

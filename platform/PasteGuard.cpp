@@ -89,14 +89,23 @@ bool PasteGuard::pasteSelectionOnMiddleClick(const QMouseEvent& event)
     return true;
 }
 
-// The field's own menu, with its Paste item pasting by the rule. QLineEdit connects that item to its
-// paste() slot by name: the connection, rather than the item's text or place, tells which item it is.
+// The field's own menu, with its Paste item pasting by the rule. Qt 6.4's QLineEdit connects that item
+// to its paste() slot by name: the connection, rather than the item's text or place, tells which item
+// it is. A Qt that connects it otherwise leaves the item pasting past the rule, which the warning tells.
 void PasteGuard::showContextMenu(const QContextMenuEvent& event)
 {
     QMenu* menu = m_field.createStandardContextMenu();
-    for (QAction* item : menu->actions())
-        if (QObject::disconnect(item, SIGNAL(triggered()), &m_field, SLOT(paste())))
+    bool pasteFound = false;
+    for (QAction* item : menu->actions()) {
+        if (QObject::disconnect(item, SIGNAL(triggered()), &m_field, SLOT(paste()))) {
             connect(item, &QAction::triggered, this, [this] { paste(); });
+            pasteFound = true;
+        }
+    }
+    if (!pasteFound)
+        qWarning("PasteGuard: the context menu's Paste is not connected to QLineEdit::paste() by name in Qt "
+                 "%s: it pastes past the paste rule",
+                 qVersion());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event.globalPos());
 }

@@ -3,10 +3,12 @@
 
 #include "platform/Runtime.h"
 
+#include "platform/DesktopTextSize.h"
 #include "platform/OperatingSystem.h"
 #include "platform/Style.h"
 #include "platform/TerminalText.h"
 #include "platform/Window.h"
+#include "platform/a11y/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QList>
@@ -26,8 +28,9 @@ QString& programNameSlot()
 
 [[noreturn]] void reportNoDisplay()
 {
-    std::fprintf(stderr, "%s: cannot open a display: %s needs a graphical session (X11 or Wayland)\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()));
+    std::fprintf(stderr, "%s: cannot open a display: %s needs %s\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(programName()),
+                 os::windowSessionNeeded());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -160,9 +163,12 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 
 } // namespace
 
-Runtime::Runtime(int& argc, char** argv) : m_application(connectToDisplay(argc, argv))
+Runtime::Runtime(int& argc, char** argv)
+    : m_textScale(scaleWithDesktopText()), m_application(connectToDisplay(argc, argv))
 {
+    keepDesktopFontAtUsersSize(m_textScale);
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
     QApplication::setStyle(new Style);
 } // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns the style it is given
 

@@ -12,10 +12,11 @@ class QApplication;
 
 namespace quorvel::platform {
 
-// The application runtime: made once at program entry, it runs the event loop until Quit. The display
-// named with Qt's -display option is the X display used. Where no display can be opened, or the platform
-// plugin asked for does not exist, it says so in one line on standard error and ends the process with
-// status 1.
+// The application runtime: made once at program entry, it sets up the application object, its style
+// and the program's accessible interfaces, and runs the event loop until Quit. The display named with
+// Qt's -display option is the X display used. Where no display can be opened, or the platform plugin
+// asked for does not exist, it says so in one line on standard error and ends the process with status 1.
+// The windows grow with the desktop's text size (see DesktopTextSize.h).
 class Runtime
 {
 public:
@@ -28,6 +29,7 @@ public:
     int Run();
 
 private:
+    double m_textScale; // the scale factor that follows the desktop's text size
     std::unique_ptr<QApplication> m_application;
 };
 

@@ -3,10 +3,9 @@
 
 #include "platform/Window.h"
 
-#include "platform/AccessibleInterfaces.h"
 #include "platform/Application.h"
 #include "platform/KeyCodes.h"
-#include "platform/MenuBarView.h"
+#include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
 #include "platform/Runtime.h"
 
@@ -62,17 +61,9 @@ void focusFirstField(QWidget& window)
     }
 }
 
-// Made once the program's accessible interfaces are in place: a screen reader that asked for the area
-// earlier would keep Qt's own interface for it.
-ContentArea* makeContentArea(QWidget* window)
-{
-    installAccessibleInterfaces();
-    return new ContentArea(window);
-}
-
 } // namespace
 
-Window::Window() : m_layout(new QVBoxLayout(this)), m_content(makeContentArea(this))
+Window::Window() : m_layout(new QVBoxLayout(this)), m_content(new QFrame(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -178,7 +169,7 @@ void Window::installMenuBar()
     if (!m_menuBarVisible)
         return;
     if (MenuBar* bar = menuBar())
-        m_layout->setMenuBar(buildMenuBarWidget(*bar, this));
+        m_layout->setMenuBar(new MenuBarWidget(*bar, this));
 }
 
 QObject& Window::registeredControl(const QString& name) const
@@ -249,11 +240,16 @@ void Window::setFrame(Frame frame, bool closeButton, bool minimiseButton)
         setWindowFlags(flags);
         break;
     }
-    case Frame::Dialog:
-        // Most desktops draw no frame around an untitled dialog; a hairline keeps its edge visible.
+    case Frame::Dialog: {
+        // Most desktops draw no frame around an untitled dialog; a hairline keeps its edge visible. It is
+        // black in every palette: dark and high-contrast ones would draw it white, as their text.
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
         m_content->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette palette = m_content->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        m_content->setPalette(palette);
         break;
+    }
     case Frame::Host:
         setWindowFlags(Qt::Window);
         break;

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "platform/ContentArea.h"
 #include "platform/NilObjectException.h"
 
+#include <QFrame>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -133,7 +133,9 @@ private:
     void installMenuBar();
 
     QVBoxLayout* m_layout;
-    ContentArea* m_content;
+    // The content area, which holds the controls; its own accessible interface (see
+    // platform/a11y/AccessibleInterfaces.cpp) has readers take it for a part of the window.
+    QFrame* m_content;
     Frame m_frame = Frame::Document;
     MenuBar* m_menuBar = nullptr;
     bool m_menuBarVisible = false;

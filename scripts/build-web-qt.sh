@@ -13,6 +13,9 @@
 #
 # QUORVEL_CACHE overrides the cache folder (default ~/.cache/quorvel); QUORVEL_JOBS the build jobs (2).
 set -Eeuo pipefail
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+# shellcheck source=scripts/qt-sources.sh
 source "$(dirname "${BASH_SOURCE[0]}")/qt-sources.sh"
 
 prefix=$qt_cache/qt-$qt_version-wasm
@@ -26,10 +29,6 @@ qtbase_flags=(
 )
 recipe=1 # raise when the steps below change what gets built
 
-usage() {
-    sed -n '/^#   build-web-qt/s/^# \{0,3\}//p' "${BASH_SOURCE[0]}" >&2
-    exit 2
-}
 print_env() {
     printf 'export EMSDK=%q NODE_PATH=/usr/share/nodejs\n' "$emsdk"
 }
@@ -79,12 +78,7 @@ else
     echo "$key" >"$build/quorvel-inputs"
 fi
 rm -rf "$prefix"
-failed() {
-    trap - ERR
-    say "failed; the last lines of the logs in $build:"
-    tail -n 20 "$build"/*.log >&3
-}
-trap failed ERR
+show_logs_on_failure "$build"
 
 configure_qtbase() {
     mkdir -p "$build/qtbase"

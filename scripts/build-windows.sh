@@ -10,9 +10,10 @@
 # DLL they load: Qt's, the plugins Qt loads (found by trying the program under Wine) and the MinGW
 # runtime. Every file is dated from the newest changelog entry, so the zip is the same bytes for the same
 # sources and tools.
-set -euo pipefail
+set -Eeuo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+source scripts/lib.sh
 build=$root/build/windows
 
 scripts/build-windows-qt.sh
@@ -27,7 +28,7 @@ export SOURCE_DATE_EPOCH
 cmake --preset windows -DQUORVEL_WINDOWS_ROOTS="$qt" >/dev/null
 nice cmake --build --preset windows -j "${QUORVEL_JOBS:-2}"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(cmake_cache "$build" CMAKE_PROJECT_VERSION)
 name=quorvel-$version-win64
 folder=$build/package/$name
 zip=$build/$name.zip

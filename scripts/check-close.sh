@@ -10,19 +10,14 @@
 # metacity (as a task bar does), and the program must end with status 0 (scripts/close_request.py).
 #   check-close.sh [BUILD_DIR | PROGRAM] [RUNS]     (default build/release, 6 runs)
 # Needs what `scripts/install-deps.sh --tests` installs; root is not needed.
-set -euo pipefail
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 target=${1:-$root/build/release}
 runs=${2:-6}
 # Debian's own Python, for which python3-xlib is built.
 python=/usr/bin/python3
-
-fail() {
-    echo "check-close.sh: FAILED: $*" >&2
-    exit 1
-}
-step() { printf -- '-- %s\n' "$*"; }
 
 program=$target
 [[ -d $program ]] && program=$program/app/quorvel
@@ -44,9 +39,7 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # A session of its own: no settings of the user's, no Wayland.
-export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_home "$scratch"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 
 source "$root/scripts/xvfb.sh"

@@ -9,16 +9,11 @@
 #   check-package.sh [BUILD_DIR]     (default build/release)
 # Needs root: it installs and removes the package `quorvel` with apt-get. A `quorvel` package already
 # installed is removed first, so that the one just built is what runs. Safe to run again.
-set -euo pipefail
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 build=${1:-$root/build/release}
-
-fail() {
-    echo "check-package.sh: FAILED: $*" >&2
-    exit 1
-}
-step() { printf -- '-- %s\n' "$*"; }
 
 [[ $(id -u) -eq 0 ]] || fail "run as root: the package is installed and removed with apt-get"
 [[ -f $build/CPackConfig.cmake ]] ||
@@ -42,8 +37,7 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-app_id=$(sed -n 's/^QUORVEL_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
-[[ -n $app_id ]] || fail "QUORVEL_APP_ID is not in $build/CMakeCache.txt"
+app_id=$(cmake_cache "$build" QUORVEL_APP_ID)
 desktop_file=$root/resources/desktop/$app_id.desktop
 metainfo_file=$root/resources/desktop/$app_id.metainfo.xml
 
@@ -83,7 +77,7 @@ step "validating $desktop_file and $metainfo_file"
 validate_desktop "$desktop_file"
 validate_metainfo "$metainfo_file"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(cmake_cache "$build" CMAKE_PROJECT_VERSION)
 manual=$root/docs/quorvel.1
 changelog=$root/packaging/changelog
 copyright=$root/packaging/copyright
@@ -228,10 +222,10 @@ echo "$count examples print what the page shows"
 step "starting the installed program under Xvfb"
 source "$root/scripts/xvfb.sh"
 start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-mkdir -p "$scratch/home" "$scratch/runtime"
-chmod 700 "$scratch/runtime"
-HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-    QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY='' quorvel >"$scratch/quorvel.log" 2>&1 &
+(
+    private_home "$scratch"
+    QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY='' exec quorvel >"$scratch/quorvel.log" 2>&1
+) &
 program_pid=$!
 
 # The splash (the About window) comes first and carries the title "Quorvel" as well; the calculator

@@ -6,7 +6,7 @@
 # app), two files at a time, and fails on any finding. It reads the compile commands of a configured
 # build, which must have been built once (the sources include the headers that moc and rcc generate).
 #   check-tidy.sh [BUILD_DIR]     (default: build/release)
-set -euo pipefail
+set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build=${1:-build/release}
 

@@ -10,20 +10,15 @@
 #   check-wayland.sh [BUILD_DIR | PROGRAM]     (default build/release)
 # Needs what `scripts/install-deps.sh --tests` installs; root is not needed. Every process it starts is
 # ended when it exits.
-set -euo pipefail
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 target=${1:-$root/build/release}
 # Debian's own Python, for which python3-gi is built: a python3 earlier on PATH (pyenv, a venv) lacks it.
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 socket=wayland-quorvel
-
-fail() {
-    echo "check-wayland.sh: FAILED: $*" >&2
-    exit 1
-}
-step() { printf -- '-- %s\n' "$*"; }
 
 # The program itself, or the one executable named quorvel in a build folder (packaging copies aside).
 find_program() {
@@ -58,7 +53,6 @@ need "Qt's Wayland platform plugin" qt6-wayland \
 
 scratch=$(mktemp -d /tmp/quorvel-wayland.XXXXXX)
 runtime=$scratch/runtime
-mkdir -m 700 "$runtime" "$scratch/home"
 weston_pid="" bus_pid="" launcher_pid="" driver_pid=""
 
 # Ends one process started here: politely, then for good.
@@ -110,8 +104,7 @@ wait_until() {
 
 # Nothing from the calling session: no X display, no bus of its own, no settings of its user.
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
-export XDG_RUNTIME_DIR=$runtime HOME=$scratch/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
+private_home "$scratch"
 
 step "starting a headless Weston"
 # The proto scope logs every request of every client: the driver reads the windows' comings and goings.

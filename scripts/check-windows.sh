@@ -7,22 +7,23 @@
 #   - the binaries: every imported DLL is shipped or is one that every Windows 10 and 11 has; each is
 #     built for address space layout randomisation (high addresses too) and data execution prevention;
 #   - the installer installs silently for the user; the installed program shows its splash, then the
-#     calculator window; typing .8, Tab, 2 and pressing Calculate shows .8889; File > Quit ends it with
-#     status 0, having written no file and nothing to the registry. Both windows are kept as screenshots
+#     calculator window; typing .8, Tab, 2 and pressing Calculate (Tab on to it, Space) shows .8889;
+#     File > Quit ends it with status 0, having written no file and nothing to the registry. Both windows are kept as screenshots
 #     in build/windows/screenshots;
 #   - the command line (quorvel.com, which cmd.exe runs for `quorvel`): results and status 0, the
 #     calculator's message and status 1, a usage error and status 2;
 #   - the zip's program, unpacked into a folder named "Test Ordner ü", loads every DLL in the zip and no
 #     other of its own, and works;
 #   - the silent uninstall leaves no file, shortcut or uninstall entry.
-set -euo pipefail
+set -Eeuo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+source scripts/lib.sh
 
 scripts/build-windows.sh
 
 build=$root/build/windows
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(cmake_cache "$build" CMAKE_PROJECT_VERSION)
 zip=$build/quorvel-$version-win64.zip
 setup=$build/quorvel-$version-setup.exe
 shots=$build/screenshots
@@ -30,10 +31,11 @@ mkdir -p "$shots"
 mingw=x86_64-w64-mingw32
 source scripts/wine-session.sh
 
+# fault TEXT: a check that failed, counted; the checks after it still run, and the script fails at the
+# end. (fail, for what the checks cannot go on without, ends it at once.)
 failures=0
-step() { printf 'check-windows: %s\n' "$*"; }
-fail() {
-    printf 'check-windows: FAIL: %s\n' "$*" >&2
+fault() {
+    printf '%s: FAILED: %s\n' "$script_name" "$*" >&2
     failures=$((failures + 1))
 }
 now() { date +%s.%N; }
@@ -65,16 +67,16 @@ while IFS= read -r -d '' binary; do
     headers=$("$mingw-objdump" -p "$binary")
     for dll in $(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]'); do
         [[ " $(echo $system_dlls) " == *" $dll "* ]] || grep -qx "$dll" <<<"$shipped" ||
-            fail "$name imports $dll, which is neither shipped nor a part of Windows"
+            fault "$name imports $dll, which is neither shipped nor a part of Windows"
     done
     flags=$(sed -n 's/^DllCharacteristics\s*//p' <<<"$headers")
     # 0x20 high-entropy VA, 0x40 dynamic base (ASLR), 0x100 NX compatible (DEP)
-    (((0x$flags & 0x160) == 0x160)) || fail "$name: DLL characteristics $flags lack ASLR, high-entropy VA or DEP"
+    (((0x$flags & 0x160) == 0x160)) || fault "$name: DLL characteristics $flags lack ASLR, high-entropy VA or DEP"
 done < <(find "$folder" "$setup" \( -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' \) -print0)
 
 # --- Wine on a private X server ----------------------------------------------------------------------
 started=$(now)
-start_wine_session "$scratch" || { fail "no Wine session"; exit 1; }
+start_wine_session "$scratch"
 step "new Wine prefix in $(seconds_since "$started") s"
 
 user_dir=$WINEPREFIX/drive_c/users/$(id -un)
@@ -86,12 +88,12 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel'
 step "installing with /S"
 "$wine" "$setup" /S
 [[ -f $install_dir/quorvel.exe && -f $install_dir/quorvel.com && -f $install_dir/uninstall.exe ]] ||
-    fail "the installer did not put the program into $install_dir"
-[[ -f $shortcut ]] || fail "no Start menu shortcut"
-entry=$("$wine" reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
+    fault "the installer did not put the program into $install_dir"
+[[ -f $shortcut ]] || fault "no Start menu shortcut"
+entry=$("$wine" reg query "$uninstall_key" 2>/dev/null | tr -d '\r') || true
 for value in "DisplayName.*Quorvel" "DisplayVersion.*$version" "Publisher.*the Quorvel authors" \
     'DisplayIcon.*quorvel\.exe' 'UninstallString.*uninstall\.exe' 'EstimatedSize.*0x[1-9a-f]'; do
-    grep -q "$value" <<<"$entry" || fail "the uninstall entry lacks $value"
+    grep -q "$value" <<<"$entry" || fault "the uninstall entry lacks $value"
 done
 
 # --- The installed window program --------------------------------------------------------------------
@@ -115,22 +117,22 @@ wait_for_window() {
     done
     return 1
 }
+# content_size CLASS: the width and height of a window's contents, as windows/CLASS.cpp lays them out.
+content_size() { sed -n 's/^ *setContentSize(\([0-9]*\), \([0-9]*\));$/\1 \2/p' "windows/$1.cpp"; }
+read -r splash_width splash_height < <(content_size AboutWnd)
+read -r calculator_width calculator_height < <(content_size ControlWnd)
 # With no window manager, Wine draws the frame inside the window: a border all round, and the title and
-# the menu bar above the contents. click_at WINDOW X Y clicks at a point of the contents as the program
-# lays them out (500x400).
-content_left=0 content_top=0
-find_contents() {
-    local width height
+# the menu bar above the contents. click_above_contents WINDOW X Y clicks X pixels right of and Y pixels
+# above the top left corner of the calculator's contents: on its menu bar.
+click_above_contents() {
+    local width height border
     read -r width height < <(xwininfo -id "$1" | awk '/^  Width:/ { w = $2 } /^  Height:/ { print w, $2 }')
-    content_left=$(((width - 500) / 2))
-    content_top=$((height - 400 - content_left))
-}
-click_at() {
-    xdotool mousemove --window "$1" $(($2 + content_left)) $(($3 + content_top)) click 1
+    border=$(((width - calculator_width) / 2))
+    xdotool mousemove --window "$1" $((border + $2)) $((height - calculator_height - border - $3)) click 1
     sleep 0.3
 }
-clipboard_of_field() { # clipboard_of_field WINDOW X Y: the text of the field at that point
-    click_at "$@"
+# The text of the field that has the keyboard focus, through the clipboard.
+copy_focused_field() {
     xdotool key ctrl+a ctrl+c
     sleep 0.5
     xclip -o -selection clipboard 2>/dev/null || true
@@ -159,44 +161,49 @@ touch "$scratch/before-the-program"
 started=$(now)
 "$wine" "$(windows_path "$install_dir/quorvel.exe")" >"$scratch/installed.log" 2>&1 &
 program=$!
-if splash=$(wait_for_window ' 391x250 '); then
+if splash=$(wait_for_window " ${splash_width}x$splash_height "); then
     splash_at=$(seconds_since "$started")
     sleep 0.5
     import -window "$splash" "$shots/splash.png"
 else
-    fail "no splash (391x250) within 30 s"
+    fault "no splash (${splash_width}x$splash_height) within 30 s"
 fi
 if calculator=$(wait_for_window ' Quorvel$'); then
     calculator_at=$(seconds_since "$started")
     step "splash after ${splash_at:-?} s, calculator window after $calculator_at s"
-    visible_windows | grep -q ' 391x250 ' && fail "the splash is still shown beside the calculator"
-    find_contents "$calculator"
-    click_at "$calculator" 427 196
+    visible_windows | grep -q " ${splash_width}x$splash_height " &&
+        fault "the splash is still shown beside the calculator"
+    # As on the keyboard alone: the first field has the focus, Tab goes on through the fields to
+    # Calculate, Space presses it, and Shift+Tab goes back to the result's field.
+    xdotool windowfocus --sync "$calculator"
     xdotool type --delay 50 '.8'
     xdotool key Tab
     xdotool type --delay 50 '2'
-    click_at "$calculator" 61 376
+    xdotool key --delay 100 Tab Tab space
+    sleep 0.3
     import -window "$calculator" "$shots/calculator.png"
-    result=$(clipboard_of_field "$calculator" 427 280)
-    [[ $result == .8889 ]] || fail "the result field shows '$result', not .8889"
-    # File > Quit, with the mouse: the menu opens below the menu bar, and its second item is Quit.
-    click_at "$calculator" 16 -11
+    xdotool key shift+Tab
+    result=$(copy_focused_field)
+    [[ $result == .8889 ]] || fault "the result field shows '$result', not .8889"
+    # File > Quit, with the mouse: File is the menu bar's first title, the menu opens below the bar, and
+    # its second item is Quit.
+    click_above_contents "$calculator" 16 11
     if menu=$(wait_for_window ' [0-9]+x[0-9]+ quorvel$' 5); then
         read -r width height < <(xwininfo -id "$menu" | awk '/^  Width:/ { w = $2 } /^  Height:/ { print w, $2 }')
         xdotool mousemove --window "$menu" $((width / 2)) $((height * 3 / 4)) click 1
     else
-        fail "the File menu did not open"
+        fault "the File menu did not open"
     fi
 else
-    fail "no calculator window within 30 s"
+    fault "no calculator window within 30 s"
 fi
 status=0
 wait_for_exit "$program" || status=$?
-[[ $status == 0 ]] || fail "File > Quit ended the program with status $status, not 0"
+[[ $status == 0 ]] || fault "File > Quit ended the program with status $status, not 0"
 written=$(find "$WINEPREFIX/drive_c" -newer "$scratch/before-the-program" -type f)
-[[ -z $written ]] || fail "the program wrote files: $written"
+[[ -z $written ]] || fault "the program wrote files: $written"
 registry_changes=$(diff "$scratch/registry-before" <(software_registry)) ||
-    fail "the program wrote to the registry: $registry_changes"
+    fault "the program wrote to the registry: $registry_changes"
 
 # --- The command line, as cmd.exe runs it -------------------------------------------------------------
 # expect_run STATUS STDOUT STDERR PROGRAM ARGS...: runs PROGRAM under Wine and compares. Output lines end
@@ -209,7 +216,7 @@ expect_run() {
     out=$(tr -d '\r' <"$scratch/out")
     err=$(tr -d '\r' <"$scratch/err")
     [[ $status == "$want_status" && $out == "$want_out" && $err == "$want_err" ]] ||
-        fail "quorvel ${*:2}: status $status, output '$out', errors '$err'; wanted $want_status, '$want_out', '$want_err'"
+        fault "quorvel ${*:2}: status $status, output '$out', errors '$err'; wanted $want_status, '$want_out', '$want_err'"
 }
 step "command line"
 com=$(windows_path "$install_dir/quorvel.com")
@@ -230,17 +237,17 @@ program=$!
 if calculator=$(wait_for_window ' Quorvel$'); then
     xdotool windowfocus --sync "$calculator" key ctrl+q
 else
-    fail "the zip's program showed no calculator window"
+    fault "the zip's program showed no calculator window"
 fi
 status=0
 wait_for_exit "$program" || status=$?
-[[ $status == 0 ]] || fail "Ctrl+Q ended the zip's program with status $status, not 0"
+[[ $status == 0 ]] || fault "Ctrl+Q ended the zip's program with status $status, not 0"
 # Every DLL of the folder was loaded from the folder, and no other DLL but Windows' (Wine's own, here).
 # Wine writes the letters of paths beyond ASCII as escapes: the folder is matched by its last part.
 loaded=$(tr -d '\r' <"$scratch/loaddll.log" | sed -n 's/.*Loaded L"\(.*\.dll\)" at .*: native$/\1/p' |
     sed 's/\\\\/\\/g' | tr '[:upper:]' '[:lower:]' | sed "s|^.*\\\\quorvel-$version-win64\\\\||" | LC_ALL=C sort -u)
 in_zip=$(cd "$portable" && find . -iname '*.dll' | sed 's|^\./||; s|/|\\|g' | tr '[:upper:]' '[:lower:]' | LC_ALL=C sort)
-[[ $loaded == "$in_zip" ]] || fail "DLLs loaded differ from those in the zip:
+[[ $loaded == "$in_zip" ]] || fault "DLLs loaded differ from those in the zip:
 $(diff <(echo "$in_zip") <(echo "$loaded") | sed -n 's/^</  shipped, not loaded:/p; s/^>/  loaded, not shipped:/p')"
 
 # --- Silent uninstall ---------------------------------------------------------------------------------
@@ -253,9 +260,9 @@ while ((SECONDS < deadline)) && { [[ -e $install_dir || -e $shortcut ]] ||
     "$wine" reg query "$uninstall_key" >/dev/null 2>&1; }; do
     sleep 0.2
 done
-[[ ! -e $install_dir ]] || fail "left behind: $(find "$install_dir" | head -5)"
-[[ ! -e $shortcut ]] || fail "the Start menu shortcut is left"
-"$wine" reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
+[[ ! -e $install_dir ]] || fault "left behind: $(find "$install_dir" | head -5)"
+[[ ! -e $shortcut ]] || fault "the Start menu shortcut is left"
+"$wine" reg query "$uninstall_key" >/dev/null 2>&1 && fault "the uninstall entry is left"
 
 if ((failures)); then
     step "$failures failures"

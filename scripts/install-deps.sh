@@ -10,7 +10,8 @@
 #   install-deps.sh --web          what the browser build and its check need (scripts/build-web.sh,
 #                                  scripts/check-web.sh): Emscripten, Chromium, and the page driver from
 #                                  npm (scripts/web/node_modules); --tests adds it
-set -euo pipefail
+#   install-deps.sh --bench        also what the benchmarks need (bench/startup.sh, bench/startup-windows.sh)
+set -Eeuo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config libboost-dev
@@ -30,6 +31,12 @@ web_packages=(
 # Debian's npm, where Node came without its own (as Debian's does; other builds of Node bring npm and
 # conflict with Debian's).
 command -v npm >/dev/null || web_packages+=(npm)
+# The benchmarks: the measuring tool of ../shared/bench is built against Xlib, XRes and XDamage, and its
+# results are read with jq; the Windows one runs the Windows build.
+bench_packages=(jq libx11-dev libxres-dev libxdamage-dev xvfb)
+if [[ ${1:-} == --bench ]]; then
+    packages+=("${bench_packages[@]}" "${windows_packages[@]}")
+fi
 if [[ ${1:-} == --windows ]]; then
     packages+=("${windows_packages[@]}")
 fi
@@ -44,6 +51,7 @@ if [[ ${1:-} == --tests ]]; then
         desktop-file-utils appstream dpkg-dev file
         weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
         lintian mandoc groff-base man-db
+        adwaita-qt6
     )
 fi
 if [[ ${1:-} == --screenshots ]]; then

@@ -1,11 +1,15 @@
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 the Quorvel authors
 # SPDX-License-Identifier: MIT
 #
-# Sourced by the scripts that build Qt for another platform (build-windows-qt.sh, build-web-qt.sh): the
-# one Qt version they build, its sources in the cache, and a line per stage with its time.
+# Sourced, after scripts/lib.sh, by the scripts that build Qt for another platform (build-windows-qt.sh,
+# build-web-qt.sh): the one Qt version they build, its sources in the cache, and a line per stage with
+# its time.
 #   qt_version, qt_cache, qt_sources        the version, the cache folder, its sources folder
 #   stage NAME COMMAND...                   runs a stage, then prints its name and how long it took
 #   say TEXT                                prints one line to the terminal, even while a stage logs
+#   show_logs_on_failure BUILD              from here on, a failing command ends the script with the
+#                                           last lines of BUILD's logs on the terminal
 #   fetch_qt_sources [QTSVG_TARBALL]        qtbase under $qt_sources/qtbase/source (from Debian's source
 #                                           package, its .dsc kept as its identity), the qtsvg tarball
 #                                           checked at $qt_sources/$qtsvg_tarball
@@ -26,11 +30,26 @@ qt_script=$(basename "$0" .sh)
 # Stage lines go to the terminal (descriptor 3) even while a stage's own output goes to its log.
 exec 3>&1
 say() { printf '%s: %s\n' "$qt_script" "$*" >&3; }
+qt_stage=
 stage() {
     local name=$1 start=$SECONDS
     shift
+    qt_stage=$name
     "$@"
+    qt_stage=
     say "$name: $((SECONDS - start)) s"
+}
+
+# A stage's errors go to its log: the terminal gets where it failed and the log's last lines. set -E
+# carries the trap into stage and the functions it runs.
+show_logs_on_failure() {
+    build_logs=$1
+    trap 'stage_failed $? $LINENO "$BASH_COMMAND"' ERR
+}
+stage_failed() {
+    ((BASH_SUBSHELL == 0)) || return 0
+    say "${qt_stage:+$qt_stage: }failed at line $2 (status $1): $3; the last lines of the logs in $build_logs:"
+    tail -n 20 "$build_logs"/*.log >&3
 }
 
 # apt_source PACKAGE=VERSION: fetches, checks and unpacks a Debian source package into the current
@@ -85,10 +104,7 @@ fetch_qtsvg() {
         say "qtsvg: Debian's source package cannot be fetched; taking the copy beside the checkout"
         candidate=$(dirname "${BASH_SOURCE[0]}")/../../shared/third_party/$qtsvg_tarball
     fi
-    if ! known_qtsvg "$candidate"; then
-        say "qtsvg: $candidate has none of the known checksums of QtSvg $qt_version" >&2
-        return 1
-    fi
+    known_qtsvg "$candidate" || fail "qtsvg: $candidate has none of the known checksums of QtSvg $qt_version"
     cp "$candidate" "$qt_sources/$qtsvg_tarball"
     rm -rf "$dir"
 }
@@ -100,10 +116,7 @@ fetch_qt_sources() {
     if [[ -n $qtsvg_given || ! -f $qt_sources/$qtsvg_tarball ]]; then
         stage "fetch qtsvg" fetch_qtsvg "$qtsvg_given"
     fi
-    if ! known_qtsvg "$qt_sources/$qtsvg_tarball"; then
-        say "qtsvg: the cached tarball has changed" >&2
-        return 1
-    fi
+    known_qtsvg "$qt_sources/$qtsvg_tarball" || fail "qtsvg: the cached tarball has changed"
 }
 
 qt_sources_identity() { sha256sum "$qt_sources"/qtbase/*.dsc "$qt_sources/$qtsvg_tarball" | cut -d' ' -f1; }

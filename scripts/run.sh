@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 #
 # Installs what Quorvel needs, builds it (release) and starts it.
-set -euo pipefail
+set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh

@@ -8,21 +8,14 @@
 # window manager's titles scaled to match.
 #   screenshots.sh BUILD_DIR [OUT_DIR]     (default docs/screenshots)
 # Needs what `scripts/install-deps.sh --screenshots` installs.
-set -euo pipefail
+set -Eeuo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 build=$(cd "${1:?usage: screenshots.sh BUILD_DIR [OUT_DIR]}" && pwd)
 out=${2:-docs/screenshots}
 program_file=$build/app/quorvel
-[[ -x $program_file ]] || {
-    echo "screenshots.sh: no program at $program_file (build the quorvel target first)" >&2
-    exit 1
-}
+[[ -x $program_file ]] || fail "no program at $program_file (build the quorvel target first)"
 mkdir -p "$out"
-
-fail() {
-    echo "screenshots.sh: $*" >&2
-    exit 1
-}
 
 scratch=$(mktemp -d /tmp/quorvel-screenshots.XXXXXX)
 xvfb_pid="" wm_pid="" program_pid=""
@@ -36,9 +29,7 @@ cleanup() {
 trap cleanup EXIT
 
 # A session of its own: no settings of the user's, no Wayland, X11 through Qt's xcb plugin.
-export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_home "$scratch"
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 export QT_QPA_PLATFORM=xcb
 

@@ -4,10 +4,10 @@
 #
 # Installs what the tests need, then builds and runs every check: the test suites in a release build,
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, close requests under
-# metacity, the desktop files and the Debian package, the Windows downloads under Wine, and the browser
-# build in headless Chromium.
-set -euo pipefail
+# UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, the places a magnifier
+# is told at scale factor 2, close requests under metacity, the desktop files and the Debian package,
+# the Windows downloads under Wine, and the browser build in headless Chromium.
+set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh --tests
@@ -40,6 +40,9 @@ git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 step "native Wayland"
 scripts/check-wayland.sh build/release
+
+step "what a screen magnifier is told at scale factor 2"
+scripts/check-magnifier.sh build/release
 
 step "close requests under metacity"
 scripts/check-close.sh build/release

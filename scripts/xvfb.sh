@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 the Quorvel authors
 # SPDX-License-Identifier: MIT
 #

@@ -9,6 +9,7 @@ namespace quorvel {
 
 // The About window, also the splash at start-up: the program's pictures and copyright line in an
 // untitled dialog. Any key or click in it dismisses it into the calculator window.
+// AboutWnd and its Canvas and StaticText controls: old names, explained under Names in README.md.
 class AboutWnd final : public platform::ImplicitWindow<AboutWnd>
 {
 protected:

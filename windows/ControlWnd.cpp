@@ -4,7 +4,6 @@
 #include "windows/ControlWnd.h"
 
 #include "calc/Calculation.h"
-#include "platform/AccessibleNotice.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
@@ -13,6 +12,7 @@
 #include "platform/RoundRectangle.h"
 #include "platform/Runtime.h"
 #include "platform/StaticText.h"
+#include "platform/a11y/AccessibleNotice.h"
 #include "windows/AboutWnd.h"
 #include "windows/Menu.h"
 #include "windows/Pictures.h"

@@ -15,6 +15,7 @@ class EditField;
 
 // The calculator: three number fields with their labels, Calculate and Clear, the title pictures and a
 // badge that opens the information about the formula. Closing it ends the program.
+// ControlWnd, AFld, Canvas1, CalcBtn_Action: old names, explained under Names in README.md.
 class ControlWnd final : public platform::ImplicitWindow<ControlWnd>, private calc::EntryForm
 {
 protected:

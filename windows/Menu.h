@@ -7,7 +7,8 @@
 
 namespace quorvel {
 
-// The program's one menu bar: File, Edit and Window.
+// The program's one menu bar: File, Edit and Window. Its items keep their old names (UntitledMenu0 is
+// Edit, AboutMentavo the application menu's About), explained under Names in README.md.
 class Menu : public platform::MenuBar
 {
 public:

@@ -9,6 +9,7 @@ namespace quorvel {
 
 // The information window: a page that explains the Spearman-Brown formula, its symbols and literature,
 // and the program's notice. Any key or click in it hides it.
+// Qwindow and its StaticText and Canvas controls: old names, explained under Names in README.md.
 class Qwindow final : public platform::ImplicitWindow<Qwindow>
 {
 protected:

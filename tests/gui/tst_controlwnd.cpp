@@ -21,6 +21,8 @@
 #include <QSignalSpy>
 #include <QWindow>
 #include <array>
+#include <functional>
+#include <map>
 #include <utility>
 
 using namespace quorvel;
@@ -539,57 +541,6 @@ private Q_SLOTS:
         QCOMPARE(field(typedInto).text(), QStringLiteral("12345"));
     }
 
-    void pasting_goesInWholeAsTypedOrNotAtAll_data()
-    {
-        QTest::addColumn<bool>("overAResult");
-        QTest::addColumn<int>("into");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<int>("expectedBeeps");
-        const QStringList typed{".5", "2", ""};
-        const QStringList computed{".005", "39601.00", ".995"};
-        QTest::newRow("nine digits: too long")
-            << false << int(B) << QStringLiteral("123456789") << typed << 1;
-        QTest::newRow("100.00: too long") << false << int(B) << QStringLiteral("100.00") << typed << 1;
-        QTest::newRow("over a longer result: nine digits")
-            << true << int(B) << QStringLiteral("123456789") << computed << 1;
-        QTest::newRow("over a longer result: 100.00, ending in .00 as it does")
-            << true << int(B) << QStringLiteral("100.00") << computed << 1;
-        QTest::newRow("over a longer result: a value that fits")
-            << true << int(B) << QStringLiteral("2") << QStringList{".005", "2", ".995"} << 0;
-        QTest::newRow("0.12345678: not cut to 0.123")
-            << false << int(A) << QStringLiteral("0.12345678") << typed << 1;
-        QTest::newRow("100/40: not cut to 100/4")
-            << false << int(B) << QStringLiteral("100/40") << typed << 1;
-        QTest::newRow("letters") << false << int(A) << QStringLiteral("abc") << typed << 1;
-        QTest::newRow("a tab between digits") << false << int(B) << QStringLiteral("1\t2") << typed << 1;
-        QTest::newRow("a spreadsheet cell: spaces and line end trimmed")
-            << false << int(B) << QStringLiteral(" 30/40\r\n") << QStringList{".5", "30/40", ""} << 0;
-    }
-
-    // The result 39601.00 is longer than what can be typed; selected whole, it is replaced by the paste.
-    void pasting_goesInWholeAsTypedOrNotAtAll()
-    {
-        QFETCH(bool, overAResult);
-        QFETCH(int, into);
-        QFETCH(QString, pasted);
-        QFETCH(QStringList, texts);
-        QFETCH(int, expectedBeeps);
-        if (overAResult) {
-            fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
-            click(button("CalcBtn"));
-            QCOMPARE(field(B).text(), QStringLiteral("39601.00"));
-        } else {
-            fill(QStringLiteral(".5"), QStringLiteral("2"), {});
-        }
-        QApplication::clipboard()->setText(pasted);
-        click(field(into));
-        QTest::keyClick(&field(into), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&field(into), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(fieldTexts(), texts);
-        QCOMPARE(beeps(), expectedBeeps);
-    }
-
     void undoAfterReplacingALongerResult_bringsItBackWhole()
     {
         fill(QStringLiteral(".005"), {}, QStringLiteral(".995"));
@@ -677,7 +628,10 @@ private Q_SLOTS:
         QCOMPARE(boxesSeen(), QStringList());
     }
 
-    // A screen reader says nothing of a field whose caret moves as it gets the focus.
+    // A screen reader says nothing of a field whose caret moves as it gets the focus. What the reader
+    // is told cannot be watched here: Qt passes accessibility events on through its platform plugin,
+    // and the offscreen one passes none. Qt 6.4's line edit sends its caret-moved event exactly where
+    // it emits cursorPositionChanged, so a field entered without that signal is one the reader speaks.
     void enteringAField_movesNoCaret_data()
     {
         QTest::addColumn<bool>("byClear");
@@ -892,65 +846,54 @@ private Q_SLOTS:
         QVERIFY(AboutMentavo().isEnabled());
     }
 
-    void aboutCommand_showsTheAboutWindowUntilTheCalculatorIsActivated_data()
+    // The About commands show the About window from the calculator; over the About window only the
+    // Window menu's item is on, and it keeps the one window; over the information window neither is.
+    void aboutCommand_showsTheAboutWindowFromTheCalculatorOnly_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem");
-        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo");
-    }
-
-    void aboutCommand_showsTheAboutWindowUntilTheCalculatorIsActivated()
-    {
-        QFETCH(QString, item);
-        platform::updateMenuItems(Menu::instance());
-        Menu::instance().Lookup(item)->action()->trigger();
-        AboutWnd& about = AboutWnd::instance();
-        QVERIFY(test::cameUpActive(&about));
-        ControlWnd::instance().Show();
-        QVERIFY(test::cameUpActive(&ControlWnd::instance()));
-        QVERIFY(!about.isVisible());
-    }
-
-    void aboutWindowActive_onlyTheWindowMenuItemShowsIt_data()
-    {
+        QTest::addColumn<QString>("active");
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem") << true;
-        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo") << false;
+        QTest::addColumn<QString>("activeAfter");
+        const auto row = [](const char* active, const char* item, bool enabled, const char* activeAfter) {
+            QTest::addRow("%s active: %s", active, item)
+                << QString::fromLatin1(active) << QString::fromLatin1(item) << enabled
+                << QString::fromLatin1(activeAfter);
+        };
+        for (const char* item : {"AboutMenuItem", "AboutMentavo"}) {
+            row("calculator", item, true, "About");
+            row("information", item, false, "information");
+        }
+        row("About", "AboutMenuItem", true, "About");
+        row("About", "AboutMentavo", false, "About");
     }
 
-    void aboutWindowActive_onlyTheWindowMenuItemShowsIt()
+    void aboutCommand_showsTheAboutWindowFromTheCalculatorOnly()
     {
+        QFETCH(QString, active);
         QFETCH(QString, item);
         QFETCH(bool, enabled);
-        AboutWnd& about = AboutWnd::instance();
-        about.Show();
-        QVERIFY(test::cameUpActive(&about));
+        QFETCH(QString, activeAfter);
+        const std::map<QString, std::function<QWidget*()>> windows{
+            {QStringLiteral("calculator"), [] { return &ControlWnd::instance(); }},
+            {QStringLiteral("About"), [] { return &AboutWnd::instance(); }},
+            {QStringLiteral("information"), [] { return &Qwindow::instance(); }},
+        };
+        if (active == QLatin1String("About"))
+            AboutWnd::instance().Show();
+        else if (active == QLatin1String("information"))
+            click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
+        QWidget* shown = windows.at(active)();
+        QVERIFY(test::cameUpActive(shown));
         platform::updateMenuItems(Menu::instance());
         platform::MenuItem& chosen = *Menu::instance().Lookup(item);
         QCOMPARE(chosen.isEnabled(), enabled);
         chosen.action()->trigger();
-        QCOMPARE(&AboutWnd::instance(), &about);
-        QVERIFY(about.isVisible());
-        QVERIFY(!ControlWnd::instance().isActiveWindow());
-    }
-
-    void informationWindowActive_aboutCommandsDoNothing_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::newRow("Window menu item") << QStringLiteral("AboutMenuItem");
-        QTest::newRow("application menu item") << QStringLiteral("AboutMentavo");
-    }
-
-    void informationWindowActive_aboutCommandsDoNothing()
-    {
-        QFETCH(QString, item);
-        click(ControlWnd::instance().control<platform::Canvas>(QStringLiteral("Canvas1")));
-        QVERIFY(test::cameUpActive(&Qwindow::instance()));
-        platform::updateMenuItems(Menu::instance());
-        Menu::instance().Lookup(item)->action()->trigger();
-        QVERIFY(!AboutWnd::exists() || !AboutWnd::instance().isVisible());
-        QVERIFY(Qwindow::instance().isActiveWindow());
+        QWidget* expected = windows.at(activeAfter)();
+        QVERIFY(test::cameUpActive(expected));
+        QCOMPARE(AboutWnd::exists() && AboutWnd::instance().isVisible(),
+                 activeAfter == QLatin1String("About"));
+        if (active == activeAfter)
+            QCOMPARE(windows.at(activeAfter)(), shown);
     }
 
     // Closing

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/a11y/AccessibleInterfaces.h"
 #include "support/ModalWatch.h"
 
 #include <QApplication>
@@ -46,13 +47,15 @@ template <class W> W& liveWindow(const char* windowClass)
 
 } // namespace quorvel::test
 
-// A main() for window tests: isolated environment, application, modal watch, then the test object.
+// A main() for window tests: isolated environment, application with the program's accessible interfaces
+// (as Runtime sets it up), modal watch, then the test object.
 #define QUORVEL_GUI_TEST_MAIN(TestObject)                                                                    \
     int main(int argc, char* argv[])                                                                         \
     {                                                                                                        \
         quorvel::test::prepareEnvironment();                                                                 \
         QApplication application(argc, argv);                                                                \
         QApplication::setQuitOnLastWindowClosed(false);                                                      \
+        quorvel::platform::installAccessibleInterfaces();                                                    \
         quorvel::test::nameProgram();                                                                        \
         quorvel::test::ModalWatch::instance().start();                                                       \
         TestObject test;                                                                                     \

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/EditFieldAccessible.h"
+#include "platform/a11y/EditFieldAccessible.h"
 
 #include <QLineEdit>
 
 namespace quorvel::platform {
 
-EditFieldAccessible::EditFieldAccessible(QLineEdit* field)
-    : QAccessibleWidget(field, QAccessible::EditableText)
+EditFieldAccessible::EditFieldAccessible(QLineEdit* field) : TextAccessible(field, QAccessible::EditableText)
 {}
 
 QLineEdit& EditFieldAccessible::field() const
@@ -20,7 +19,7 @@ QString EditFieldAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return field().text();
-    return QAccessibleWidget::text(t);
+    return WidgetAccessible::text(t);
 }
 
 void EditFieldAccessible::setText(QAccessible::Text t, const QString& text)
@@ -28,12 +27,12 @@ void EditFieldAccessible::setText(QAccessible::Text t, const QString& text)
     if (t == QAccessible::Value)
         field().setText(text);
     else
-        QAccessibleWidget::setText(t, text);
+        WidgetAccessible::setText(t, text);
 }
 
 QAccessible::State EditFieldAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = WidgetAccessible::state();
     state.readOnly = field().isReadOnly();
     state.editable = !field().isReadOnly();
     state.selectableText = true;
@@ -42,11 +41,9 @@ QAccessible::State EditFieldAccessible::state() const
 
 void* EditFieldAccessible::interface_cast(QAccessible::InterfaceType t)
 {
-    if (t == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface*>(this);
     if (t == QAccessible::EditableTextInterface)
         return static_cast<QAccessibleEditableTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
+    return TextAccessible::interface_cast(t);
 }
 
 void EditFieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -90,15 +87,13 @@ void EditFieldAccessible::setCursorPosition(int position)
     field().setCursorPosition(position);
 }
 
-QString EditFieldAccessible::text(int startOffset, int endOffset) const
+QString EditFieldAccessible::shownText() const
 {
-    if (startOffset > endOffset)
-        return {};
-    return field().text().mid(startOffset, endOffset - startOffset);
+    return field().text();
 }
 
 // -2 stands for the caret.
-int EditFieldAccessible::offsetOrCursor(int offset) const
+int EditFieldAccessible::unitOffset(int offset) const
 {
     return offset == -2 ? cursorPosition() : offset;
 }
@@ -106,66 +101,38 @@ int EditFieldAccessible::offsetOrCursor(int offset) const
 TextUnits EditFieldAccessible::units(QAccessible::TextBoundaryType boundaryType) const
 {
     if (boundaryType == QAccessible::CharBoundary)
-        return TextUnits::characters(field().text());
-    return TextUnits::whole(field().text());
-}
-
-QString EditFieldAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                              int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).before(offsetOrCursor(offset)).give(startOffset, endOffset);
-}
-
-QString EditFieldAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                             int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).after(offsetOrCursor(offset)).give(startOffset, endOffset);
-}
-
-QString EditFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                          int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).at(offsetOrCursor(offset)).give(startOffset, endOffset);
-}
-
-int EditFieldAccessible::characterCount() const
-{
-    return static_cast<int>(field().text().size());
+        return TextUnits::characters(shownText());
+    return TextUnits::whole(shownText());
 }
 
 // Placed from the caret, the one position QLineEdit tells: the caret runs down the middle of the
-// rectangle it reports, and the characters lie at their advances from it.
-QRect EditFieldAccessible::characterRect(int offset) const
+// rectangle it reports, and the characters lie at their advances from it. After the last character,
+// where the caret stands while the user types, the box has no width: a magnifier that follows the
+// caret finds it there.
+QRect EditFieldAccessible::characterBox(int offset) const
 {
     const QString text = field().text();
-    if (offset < 0 || offset >= text.size())
+    if (offset < 0 || offset > text.size())
         return {};
     const QRect caret = field().inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics = field().fontMetrics();
     const int caretX = caret.left() + caret.width() / 2;
     const int left = caretX + metrics.horizontalAdvance(text.left(offset)) -
                      metrics.horizontalAdvance(text.left(field().cursorPosition()));
-    const QRect character(left, caret.top(), metrics.horizontalAdvance(text.mid(offset, 1)),
-                          metrics.height());
-    return character.translated(field().mapToGlobal(QPoint(0, 0)));
+    const int right = caretX + metrics.horizontalAdvance(text.left(offset + 1)) -
+                      metrics.horizontalAdvance(text.left(field().cursorPosition()));
+    return {left, caret.top(), right - left, metrics.height()};
 }
 
-int EditFieldAccessible::offsetAtPoint(const QPoint& point) const
+int EditFieldAccessible::offsetAt(const QPoint& point) const
 {
-    return field().cursorPositionAt(field().mapFromGlobal(point));
+    return field().cursorPositionAt(point);
 }
 
 void EditFieldAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
     field().setCursorPosition(endIndex);
     field().setCursorPosition(startIndex);
-}
-
-QString EditFieldAccessible::attributes(int offset, int* startOffset, int* endOffset) const
-{
-    // One font and colour throughout: no attributes.
-    *startOffset = *endOffset = offset;
-    return {};
 }
 
 // A screen reader's edits replace the text as the program's own would, past the key rule and the

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/AccessibleNotice.h"
+#include "platform/a11y/AccessibleNotice.h"
 
 namespace quorvel::platform {
 

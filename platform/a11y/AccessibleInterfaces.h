@@ -6,7 +6,8 @@
 namespace quorvel::platform {
 
 // Has screen readers see the program's own widgets through accessible interfaces of the program's own
-// where Qt's fall short of what a reader needs. Safe to call more than once.
+// where Qt's fall short of what a reader needs. Called once, by Runtime, as soon as the application
+// object exists: before any widget, so that every widget a reader asks for gets the same interface.
 void installAccessibleInterfaces();
 
 } // namespace quorvel::platform

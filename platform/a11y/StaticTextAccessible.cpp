@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/StaticTextAccessible.h"
+#include "platform/a11y/StaticTextAccessible.h"
 
 #include <QLabel>
 #include <QTextLayout>
@@ -15,24 +15,28 @@ constexpr qreal unlimitedWidth = 0x01000000;
 
 } // namespace
 
-StaticTextAccessible::StaticTextAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-{}
+StaticTextAccessible::StaticTextAccessible(QLabel* label) : TextAccessible(label, QAccessible::StaticText) {}
 
 QLabel& StaticTextAccessible::label() const
 {
     return *qobject_cast<QLabel*>(widget());
 }
 
+QString StaticTextAccessible::shownText() const
+{
+    return label().text();
+}
+
 QString StaticTextAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && label().accessibleName().isEmpty())
         return label().text();
-    return QAccessibleWidget::text(t);
+    return WidgetAccessible::text(t);
 }
 
 QAccessible::State StaticTextAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = WidgetAccessible::state();
     state.readOnly = true;
     return state;
 }
@@ -40,19 +44,12 @@ QAccessible::State StaticTextAccessible::state() const
 QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
 StaticTextAccessible::relations(QAccessible::Relation match) const
 {
-    auto related = QAccessibleWidget::relations(match);
+    auto related = WidgetAccessible::relations(match);
     if (match & QAccessible::Labelled) {
         if (QAccessibleInterface* named = QAccessible::queryAccessibleInterface(label().buddy()))
             related.append({named, QAccessible::Labelled});
     }
     return related;
-}
-
-void* StaticTextAccessible::interface_cast(QAccessible::InterfaceType t)
-{
-    if (t == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
 }
 
 void StaticTextAccessible::selection(int, int* startOffset, int* endOffset) const
@@ -77,13 +74,6 @@ int StaticTextAccessible::cursorPosition() const
 }
 
 void StaticTextAccessible::setCursorPosition(int) {}
-
-QString StaticTextAccessible::text(int startOffset, int endOffset) const
-{
-    if (startOffset > endOffset)
-        return {};
-    return label().text().mid(startOffset, endOffset - startOffset);
-}
 
 // The label's text in lines, in the label's coordinates, as QLabel draws plain text through
 // QPainter::drawText: broken at the label's width where it wraps, one line under the other, each placed
@@ -116,7 +106,7 @@ void StaticTextAccessible::layOut(QTextLayout& layout) const
 
 TextUnits StaticTextAccessible::units(QAccessible::TextBoundaryType boundaryType) const
 {
-    const QString text = label().text();
+    const QString text = shownText();
     switch (boundaryType) {
     case QAccessible::CharBoundary:
         return TextUnits::characters(text);
@@ -141,30 +131,7 @@ TextUnits StaticTextAccessible::units(QAccessible::TextBoundaryType boundaryType
     return TextUnits::whole(text);
 }
 
-QString StaticTextAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                               int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).before(offset).give(startOffset, endOffset);
-}
-
-QString StaticTextAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                              int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).after(offset).give(startOffset, endOffset);
-}
-
-QString StaticTextAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                           int* startOffset, int* endOffset) const
-{
-    return units(boundaryType).at(offset).give(startOffset, endOffset);
-}
-
-int StaticTextAccessible::characterCount() const
-{
-    return static_cast<int>(label().text().size());
-}
-
-QRect StaticTextAccessible::characterRect(int offset) const
+QRect StaticTextAccessible::characterBox(int offset) const
 {
     if (offset < 0 || offset >= characterCount())
         return {};
@@ -176,12 +143,12 @@ QRect StaticTextAccessible::characterRect(int offset) const
                             ? line.cursorToX(offset + 1)
                             : line.x() + line.naturalTextWidth();
     const QRectF character(left, line.y(), qMax<qreal>(0, right - left), line.height());
-    return character.toAlignedRect().translated(label().mapToGlobal(QPoint(0, 0)));
+    return character.toAlignedRect();
 }
 
-int StaticTextAccessible::offsetAtPoint(const QPoint& point) const
+int StaticTextAccessible::offsetAt(const QPoint& point) const
 {
-    const QPointF at = label().mapFromGlobal(point);
+    const QPointF at = point;
     QTextLayout layout;
     layOut(layout);
     for (int index = 0; index < layout.lineCount(); ++index) {
@@ -193,12 +160,5 @@ int StaticTextAccessible::offsetAtPoint(const QPoint& point) const
 }
 
 void StaticTextAccessible::scrollToSubstring(int, int) {}
-
-QString StaticTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const
-{
-    // One font and colour throughout: no attributes.
-    *startOffset = *endOffset = offset;
-    return {};
-}
 
 } // namespace quorvel::platform

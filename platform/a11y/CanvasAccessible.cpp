@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/CanvasAccessible.h"
+#include "platform/a11y/CanvasAccessible.h"
 
 #include "platform/Canvas.h"
 
 namespace quorvel::platform {
 
-CanvasAccessible::CanvasAccessible(Canvas& canvas) : QAccessibleWidget(&canvas) {}
+CanvasAccessible::CanvasAccessible(Canvas* canvas) : WidgetAccessible(canvas) {}
 
 QAccessible::Role CanvasAccessible::role() const
 {
-    return pressable() ? QAccessible::Button : QAccessibleWidget::role();
+    return pressable() ? QAccessible::Button : WidgetAccessible::role();
 }
 
 QStringList CanvasAccessible::actionNames() const
 {
-    QStringList names = QAccessibleWidget::actionNames();
+    QStringList names = WidgetAccessible::actionNames();
     if (pressable())
         names.prepend(pressAction());
     return names;
@@ -27,7 +27,7 @@ void CanvasAccessible::doAction(const QString& actionName)
     if (actionName == pressAction() && pressable())
         canvas()->press();
     else
-        QAccessibleWidget::doAction(actionName);
+        WidgetAccessible::doAction(actionName);
 }
 
 // Null while the canvas is being destroyed: it is a plain widget by then.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QAccessibleWidget>
+#include "platform/a11y/WidgetAccessible.h"
 
 namespace quorvel::platform {
 
@@ -11,10 +11,10 @@ class Canvas;
 
 // How assistive technology sees a canvas. One that takes the keyboard focus is a button, under its
 // accessible name and description, that can be pressed; any other is a plain widget, as Qt shows one.
-class CanvasAccessible : public QAccessibleWidget
+class CanvasAccessible final : public WidgetAccessible
 {
 public:
-    explicit CanvasAccessible(Canvas& canvas);
+    explicit CanvasAccessible(Canvas* canvas);
 
     QAccessible::Role role() const override;
     QStringList actionNames() const override;

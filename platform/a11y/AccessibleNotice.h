@@ -9,7 +9,7 @@ namespace quorvel::platform {
 
 // A message for screen readers, told without moving the keyboard focus and without showing anything:
 // a reader speaks what appears away from the focus only when told. Readers see it as a notification
-// (see AccessibleInterfaces.h), which Orca reads out as it appears.
+// (see AccessibleInterfaces.cpp), which Orca reads out as it appears.
 class AccessibleNotice final : public QWidget
 {
     Q_OBJECT

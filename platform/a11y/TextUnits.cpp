@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 
-#include "platform/TextUnits.h"
+#include "platform/a11y/TextUnits.h"
 
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <utility>
 
 namespace quorvel::platform {
@@ -51,7 +52,12 @@ TextUnits TextUnits::characters(const QString& text)
 
 TextUnits TextUnits::words(const QString& text)
 {
-    return {text, cutWhere(text, [&](int at) { return text[at - 1].isSpace() && !text[at].isSpace(); }),
+    const auto firstLetter =
+        std::find_if_not(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
+    const auto firstWord = static_cast<int>(firstLetter - text.cbegin());
+    return {text,
+            cutWhere(text,
+                     [&](int at) { return at > firstWord && text[at - 1].isSpace() && !text[at].isSpace(); }),
             true};
 }
 
