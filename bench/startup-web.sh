@@ -6,9 +6,9 @@
 # (../shared/bench/baselines' qt-bare, an empty 500x400 QWidget, behind a copy of Quorvel's own page),
 # both served from 127.0.0.1 and loaded in headless Chromium with a new profile each time.
 #   bench/startup-web.sh [-n PAIRS]     (default 9 pairs, after one warm-up pair)
-# Prints each file's size and gzip'd size (what a server that compresses sends), then the times from
-# the start of the page load to the first window painted (the splash; the bare widget) and to the
-# calculator window, per pair and as medians. Environment: SHARED_BENCH (default ../shared/bench).
+# Prints each file the page loads with its size and gzip'd size (what a server that compresses sends),
+# then the times from the start of the page load to the first window painted (the splash; the bare
+# widget) and to the calculator window, per pair and as medians. Environment: SHARED_BENCH (default ../shared/bench).
 set -Eeuo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -36,14 +36,15 @@ sed -e "s/quorvel\.wasm/qt-bare.wasm/; s/quorvel\.js/qt-bare.js/" \
     -e "s/^const wasmBytes = .*/const wasmBytes = $(stat -c %s "$scratch/bare/qt-bare.wasm");/" \
     -e "/serviceWorker/d" "$folder/index.html" >"$scratch/bare/index.html"
 
-sizes() { # sizes FOLDER: each file's bytes and gzip -9'd bytes, and their sums
+sizes() { # sizes FOLDER: each file's bytes and gzip -9'd bytes, and their sums (the licences, which the
+          # page never loads, left out)
     local file raw packed total_raw=0 total_packed=0
     while IFS= read -r file; do
         raw=$(stat -c %s "$file")
         packed=$(gzip -9 -c "$file" | wc -c)
         total_raw=$((total_raw + raw)) total_packed=$((total_packed + packed))
         printf '  %-40s %10d %10d\n' "${file#"$1"/}" "$raw" "$packed"
-    done < <(find "$1" -type f | LC_ALL=C sort)
+    done < <(find "$1" -type f -not -path '*/licenses/*' | LC_ALL=C sort)
     printf '  %-40s %10d %10d\n' "in all" "$total_raw" "$total_packed"
 }
 echo "quorvel: bytes, gzip -9'd bytes"

@@ -119,17 +119,17 @@ void releaseFreedMemory() noexcept {}
 namespace {
 
 // A browser has no system faces to speak of, and Qt brings only Bitstream Vera and DejaVu Sans: the
-// Liberation faces come with the program, made to the metrics of Arial, Courier New and Times New Roman.
-// The sans face is also the one of the menus and message boxes, as the desktop's is there.
+// program brings the Liberation faces, made to the metrics of Arial, Courier New and Times New Roman, as
+// Quorvel Sans, Mono and Serif. The sans face is also the one of the menus and message boxes.
 QFont bundledFace(const char* family, QFont::StyleHint hint)
 {
     static const bool loaded = [] {
-        for (const char* file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-                                 ":/fonts/LiberationMono-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf"})
+        for (const char* file : {":/fonts/QuorvelSans-Regular.ttf", ":/fonts/QuorvelSans-Bold.ttf",
+                                 ":/fonts/QuorvelMono-Regular.ttf", ":/fonts/QuorvelSerif-Bold.ttf"})
             if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
                 qWarning("Cannot load the bundled font %s", file);
         QFont applicationFont = QApplication::font();
-        applicationFont.setFamily(QStringLiteral("Liberation Sans"));
+        applicationFont.setFamily(QStringLiteral("Quorvel Sans"));
         QApplication::setFont(applicationFont);
         return true;
     }();
@@ -165,17 +165,17 @@ EM_JS(void, tellPageProgramEnded, (int status), {
 
 QFont userInterfaceFont()
 {
-    return bundledFace("Liberation Sans", QFont::SansSerif);
+    return bundledFace("Quorvel Sans", QFont::SansSerif);
 }
 
 QFont fixedWidthFont()
 {
-    return bundledFace("Liberation Mono", QFont::TypeWriter);
+    return bundledFace("Quorvel Mono", QFont::TypeWriter);
 }
 
 QFont serifFont()
 {
-    return bundledFace("Liberation Serif", QFont::Serif);
+    return bundledFace("Quorvel Serif", QFont::Serif);
 }
 
 void soundAlert()

@@ -45,7 +45,7 @@ qt_version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/
 cp LICENSE "$folder/licenses/Quorvel.txt"
 cp "$(dirname "$qt")/src/qtbase/source/LICENSES/LGPL-3.0-only.txt" "$folder/licenses/Qt-LGPL-3.0.txt"
 cp /usr/share/doc/fonts-liberation2/copyright "$folder/licenses/Liberation-fonts.txt"
-cp /usr/share/doc/libboost1.74-dev/copyright "$folder/licenses/Boost.txt"
+cp "$(dirname "$qt")/src/qtbase/source/LICENSES/BSL-1.0.txt" "$folder/licenses/Boost.txt"
 cp /usr/share/doc/emscripten/copyright "$folder/licenses/Emscripten-runtime.txt"
 cat >"$folder/licenses/README.txt" <<TEXT
 Quorvel $version for the browser
@@ -55,7 +55,8 @@ quorvel.wasm holds Quorvel (MIT licence, Quorvel.txt) built together with these,
   fonts Qt brings for the browser (Bitstream Vera and DejaVu, whose licences are in Qt's sources).
   Quorvel's own sources are public, and it can be built again against a changed Qt with
   scripts/build-web-qt.sh and scripts/build-web.sh.
-- The Liberation fonts (SIL Open Font License 1.1, Liberation-fonts.txt).
+- Quorvel Sans, Mono and Serif: the Liberation fonts cut to the Latin characters, renamed as the
+  SIL Open Font License 1.1 asks of a changed font (Liberation-fonts.txt).
 - Boost.Multiprecision (Boost Software License 1.0, Boost.txt).
 - Emscripten's runtime, with musl and LLVM's libc++ (Emscripten-runtime.txt).
 TEXT

@@ -23,10 +23,10 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev librsvg2-bin icoutils zip unzip nsis
     wine64 fonts-wine xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation
 )
-# The browser build: Emscripten, Debian's source of acorn for it, the faces the page's program brings,
-# icon and zip tools; Chromium and Node to drive the page.
+# The browser build: Emscripten, Debian's source of acorn for it, the faces the page's program brings and
+# the tools that cut them to size, icon and zip tools; Chromium and Node to drive the page.
 web_packages=(
-    emscripten node-acorn fonts-liberation2 librsvg2-bin zip unzip dpkg-dev chromium nodejs
+    emscripten node-acorn fonts-liberation2 python3-fonttools librsvg2-bin zip unzip dpkg-dev chromium nodejs
 )
 # Debian's npm, where Node came without its own (as Debian's does; other builds of Node bring npm and
 # conflict with Debian's).
