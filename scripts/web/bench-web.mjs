@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the Quorvel authors
 // SPDX-License-Identifier: MIT
 //
-// Times Quorvel's page against a bare Qt widget's, each loaded afresh (a new browser profile each run:
-// no HTTP cache, no service worker) from a local server (bench/startup-web.sh):
+// Times Quorvel's page against a bare Qt widget's, each loaded afresh (a new tab, with the origin's HTTP
+// cache, service workers and their caches cleared first) from a local server (bench/startup-web.sh):
 //   node bench-web.mjs PAIRS QUORVEL_URL BARE_URL
 // Prints, per run and as medians, the time from the start of the page load to the first window painted
 // (Quorvel's splash; the bare widget) and, for Quorvel, to the calculator window.
@@ -13,13 +13,17 @@ const browser = await launchBrowser();
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 async function run(url, waitForCalculator) {
-  const context = await browser.createBrowserContext();
+  const context = browser.defaultBrowserContext();
   const page = await context.newPage();
+  const cdp = await page.createCDPSession();
+  await cdp.send("Storage.clearDataForOrigin", { origin: new URL(url).origin, storageTypes: "all" });
+  await cdp.send("Network.clearBrowserCache");
   const screen = new Screen(context, page);
   await screen.open(url);
-  const first = await screen.waitForWindow(() => true, 120);
+  const first = await screen.waitForFirstPaint(120);
   const calculator = waitForCalculator ? await screen.waitForWindow(box => box.width >= 480, 20) : null;
-  await context.close();
+  await screen.close();
+  await page.close();
   return { first: first.at - screen.loadedAt, calculator: calculator && calculator.at - screen.loadedAt };
 }
 

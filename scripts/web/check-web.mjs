@@ -109,6 +109,23 @@ try {
   await screen.press("Alt+F", "ArrowUp", "Enter");
   await page.waitForFunction(() => !document.getElementById("ended").hidden, { timeout: 5000 });
   await save("8-ended");
+
+  step("a browser without WebGL or WebAssembly gets a message that says which");
+  for (const [missing, removal] of [["WebGL", () => { HTMLCanvasElement.prototype.getContext = () => null; }],
+                                    ["WebAssembly", () => { delete window.WebAssembly; }]]) {
+    const lacking = await browser.newPage();
+    await lacking.evaluateOnNewDocument(removal);
+    await lacking.goto(url);
+    const message = await lacking.waitForFunction(() => {
+      const notice = document.getElementById("unsupported");
+      return !notice.hidden && notice.textContent;
+    }, { timeout: 10000 });
+    const text = await message.jsonValue();
+    if (!text.startsWith(`Quorvel needs ${missing},`))
+      fail(`without ${missing} the page says: ${text}`);
+    await writeFile(`${shots}/9-without-${missing}.png`, await lacking.screenshot());
+    await lacking.close();
+  }
 } catch (error) {
   fail(error.stack || String(error));
 } finally {

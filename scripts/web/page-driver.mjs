@@ -64,7 +64,7 @@ function analyse(base64, id, beforeId) {
     const drawn = box(offset => Math.abs(data[offset] - corner[0]) + Math.abs(data[offset + 1] - corner[1]) +
                                 Math.abs(data[offset + 2] - corner[2]) > 24);
     const changed = beforeId === undefined ? null : box(offset => differs(window.images[beforeId], offset));
-    return { drawn, changed };
+    return { drawn, changed, corner: Array.from(corner.slice(0, 3)) };
   })();
 }
 
@@ -87,6 +87,10 @@ export class Screen {
     await this.page.goto(url, { waitUntil: "domcontentloaded" });
   }
 
+  async close() {
+    await this.analysis?.close();
+  }
+
   // The page once more, with the network off and the server's files out of reach: from the service
   // worker's cache alone.
   async reopenOffline(url) {
@@ -107,13 +111,13 @@ export class Screen {
 
   // Waits until the drawn box is one that `test` accepts: a window, or windows, on the empty screen
   // that the program shows once the page's loading notice has gone.
-  async waitForWindow(test, timeoutSeconds) {
+  async waitForWindow(test, timeoutSeconds, acceptEmptyBox = false) {
     const deadline = Date.now() + timeoutSeconds * 1000;
     await this.page.waitForFunction(() => document.getElementById("loading").hidden,
                                     { polling: 20, timeout: timeoutSeconds * 1000 });
     for (;;) {
       const image = await this.capture();
-      if (image.drawn.width > 0 && test(image.drawn))
+      if ((image.drawn.width > 0 || acceptEmptyBox) && test(image.drawn, image))
         return { at: image.at, image, ...image.drawn };
       if (Date.now() > deadline)
         throw new Error(`no such window after ${timeoutSeconds} s (drawn: ${JSON.stringify(image.drawn)})`);
@@ -132,6 +136,14 @@ export class Screen {
       if (Date.now() > deadline)
         return { image, region: image.changed };
     }
+  }
+
+  // Waits for the program's first paint of a window: a box on Qt's empty screen, or a window that
+  // covers the whole screen (Qt 6.4 shows a plain QWidget full screen in the browser).
+  async waitForFirstPaint(timeoutSeconds) {
+    const emptyScreen = [51, 51, 51]; // the colour Qt 6.4 fills the browser's screen with
+    const isEmpty = colour => colour.every((value, i) => Math.abs(value - emptyScreen[i]) < 8);
+    return this.waitForWindow((box, image) => box.width > 0 || !isEmpty(image.corner), timeoutSeconds, true);
   }
 
   async clickTitleBar(window) {
