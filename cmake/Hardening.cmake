@@ -4,6 +4,11 @@
 # Release builds get the hardening that Debian builds its own packages with: bounds-checked C library
 # calls, a stack protector, and on Linux relocations made read-only once resolved at start-up. Fortified
 # calls need an optimised build; the debug and sanitizer builds check more than this already.
+if(EMSCRIPTEN)
+  # WebAssembly keeps the call stack out of the program's reach, so there is no return address to
+  # protect, and Emscripten's C library has neither the stack protector's guard nor checked calls.
+  return()
+endif()
 add_compile_options(
   $<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2>
   $<$<CONFIG:Release>:-fstack-protector-strong>)

@@ -3,6 +3,7 @@
 
 #include "platform/Alerts.h"
 
+#include "platform/OperatingSystem.h"
 #include "platform/Runtime.h"
 
 #include <QApplication>
@@ -17,16 +18,17 @@ int g_beeps = 0;
 
 void MsgBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, programName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    auto* box = new QMessageBox(QMessageBox::Information, programName(), text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    os::runModal(box);
 }
 
 void Beep()
 {
     ++g_beeps;
-    QApplication::beep();
+    os::soundAlert();
 }
 
 int beepCount()

@@ -3,13 +3,19 @@
 
 #include "platform/OperatingSystem.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QWidget>
 #include <cstdlib>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#endif
+#if defined(Q_OS_WASM)
+#include <emscripten.h>
 #endif
 
 namespace quorvel::platform::os {
@@ -29,6 +35,25 @@ QFont face(const char* family, QFont::StyleHint hint)
 }
 
 } // namespace
+
+#if !defined(Q_OS_WASM)
+
+void soundAlert()
+{
+    QApplication::beep();
+}
+
+void runModal(QMessageBox* box)
+{
+    box->exec();
+}
+
+void endEventLoop(int status)
+{
+    QCoreApplication::exit(status);
+}
+
+#endif
 
 #if defined(Q_OS_WIN)
 
@@ -68,6 +93,111 @@ QFont fixedWidthFont()
 QFont serifFont()
 {
     return face("Times New Roman", QFont::Serif);
+}
+
+#elif defined(Q_OS_WASM)
+
+bool windowSessionNamed()
+{
+    return true;
+}
+
+const char* windowSessionNeeded()
+{
+    return "a web page";
+}
+
+// The browser's own zoom (Ctrl and +) scales the page and the program with it, as display scaling does.
+double desktopTextScale()
+{
+    return 1;
+}
+
+// Nothing to give back: the WebAssembly memory of a page never shrinks.
+void releaseFreedMemory() noexcept {}
+
+namespace {
+
+// A browser has no system faces to speak of, and Qt brings only Bitstream Vera and DejaVu Sans: the
+// program brings the Liberation faces, made to the metrics of Arial, Courier New and Times New Roman, as
+// Quorvel Sans, Mono and Serif. The sans face is also the one of the menus and message boxes.
+QFont bundledFace(const char* family, QFont::StyleHint hint)
+{
+    static const bool loaded = [] {
+        for (const char* file : {":/fonts/QuorvelSans-Regular.ttf", ":/fonts/QuorvelSans-Bold.ttf",
+                                 ":/fonts/QuorvelMono-Regular.ttf", ":/fonts/QuorvelSerif-Bold.ttf"})
+            if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
+                qWarning("Cannot load the bundled font %s", file);
+        QFont applicationFont = QApplication::font();
+        applicationFont.setFamily(QStringLiteral("Quorvel Sans"));
+        QApplication::setFont(applicationFont);
+        return true;
+    }();
+    Q_UNUSED(loaded)
+    return face(family, hint);
+}
+
+// The browser has no system bell: a short tone through Web Audio, on one audio context for the page.
+// Browsers let a page sound only after the user has interacted with it, which a refused key is.
+EM_JS(void, playAlertTone, (), {
+    const AudioContext = window.AudioContext || window.webkitAudioContext;
+    if (!AudioContext)
+        return;
+    Module.quorvelAudio = Module.quorvelAudio || new AudioContext();
+    const audio = Module.quorvelAudio;
+    const tone = audio.createOscillator();
+    const volume = audio.createGain();
+    tone.frequency.value = 880;
+    volume.gain.setValueAtTime(0.2, audio.currentTime);
+    volume.gain.exponentialRampToValueAtTime(0.001, audio.currentTime + 0.15);
+    tone.connect(volume).connect(audio.destination);
+    tone.start();
+    tone.stop(audio.currentTime + 0.15);
+});
+
+// The page's loader shows that the program has ended and how to start it again.
+EM_JS(void, tellPageProgramEnded, (int status), {
+    if (Module.quorvelEnded)
+        Module.quorvelEnded(status);
+});
+
+} // namespace
+
+QFont userInterfaceFont()
+{
+    return bundledFace("Quorvel Sans", QFont::SansSerif);
+}
+
+QFont fixedWidthFont()
+{
+    return bundledFace("Quorvel Mono", QFont::TypeWriter);
+}
+
+QFont serifFont()
+{
+    return bundledFace("Quorvel Serif", QFont::Serif);
+}
+
+void soundAlert()
+{
+    playAlertTone();
+}
+
+// Qt for WebAssembly runs a nested event loop only when built with Asyncify, which makes the program half
+// as large again; the box stays modal without one.
+void runModal(QMessageBox* box)
+{
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+// The event loop of a page never returns to main(): its windows are closed here instead.
+void endEventLoop(int status)
+{
+    QCoreApplication::exit(status);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    tellPageProgramEnded(status);
 }
 
 #else

@@ -5,12 +5,14 @@
 
 #include <QFont>
 
-// What differs between the operating systems the program runs on (Linux with glibc, Windows), kept in
-// this one place.
+class QMessageBox;
+
+// What differs between the systems the program runs on (Linux with glibc, Windows, a web browser), kept
+// in this one place.
 namespace quorvel::platform::os {
 
 // Whether the environment names a window session to connect to. On Linux that is an X11 display or a
-// Wayland compositor; a Windows desktop needs no naming.
+// Wayland compositor; a Windows desktop and a browser page need no naming.
 bool windowSessionNamed();
 // The window session the program needs, as the message that no display can be opened names it.
 const char* windowSessionNeeded();
@@ -21,7 +23,8 @@ void releaseFreedMemory() noexcept;
 
 // The size of text the user chose for the desktop, as a ratio to the desktop's default size; 1 where
 // the desktop has no such setting or it is not set. On Windows, Settings > Accessibility > Text size
-// (100 to 225 %); on Linux, the general font of a KDE desktop against KDE's default of 10 points.
+// (100 to 225 %); on Linux, the general font of a KDE desktop against KDE's default of 10 points. In
+// the browser, whose zoom scales the page as a whole, always 1.
 // Readable before the application object exists.
 double desktopTextScale();
 
@@ -29,5 +32,16 @@ double desktopTextScale();
 QFont userInterfaceFont();
 QFont fixedWidthFont();
 QFont serifFont();
+
+// Sounds the system alert.
+void soundAlert();
+
+// Shows the modal box and returns once the user has dismissed it. In the browser, where no event loop can
+// run inside another, it returns at once, the box still modal, and deletes itself when dismissed.
+void runModal(QMessageBox* box);
+
+// Ends the event loop with the status. The browser page outlives the program: there its windows close
+// and the page says that the program has ended.
+void endEventLoop(int status);
 
 } // namespace quorvel::platform::os

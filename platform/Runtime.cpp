@@ -195,7 +195,7 @@ QString programName()
 
 void Quit(int status)
 {
-    QCoreApplication::exit(status);
+    os::endEventLoop(status);
 }
 
 void reportUnhandledException() noexcept
@@ -208,7 +208,7 @@ void reportUnhandledException() noexcept
     } catch (...) {
         std::fprintf(stderr, "%s: unhandled exception of unknown type\n", program.c_str());
     }
-    QCoreApplication::exit(1);
+    os::endEventLoop(1);
 }
 
 } // namespace quorvel::platform

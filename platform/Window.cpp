@@ -99,9 +99,16 @@ void Window::Show()
 {
     m_showPending = false;
     placeOnFirstShow();
-    show();
+    showAtOwnSize();
     raise();
     activateWindow();
+}
+
+// QWidget::show() gives a window the platform's default state, which Qt 6.4 for the browser makes full
+// screen: each window keeps its own size and place instead, as on the desktop, where the two are the same.
+void Window::showAtOwnSize()
+{
+    setVisible(true);
 }
 
 void Window::Hide()
@@ -282,7 +289,7 @@ bool Window::event(QEvent* event)
     if (event->type() == showWhenIdleEvent()) {
         if (std::exchange(m_showPending, false)) {
             placeOnFirstShow();
-            show();
+            showAtOwnSize();
         }
         return true;
     }

@@ -7,6 +7,9 @@
 #   install-deps.sh --tests  also what the tests, fuzzers and package checks need
 #   install-deps.sh --screenshots  also what scripts/screenshots.sh needs
 #   install-deps.sh --windows      what the Windows build needs (scripts/build-windows.sh); --tests adds it
+#   install-deps.sh --web          what the browser build and its check need (scripts/build-web.sh,
+#                                  scripts/check-web.sh): Emscripten, Chromium, and the page driver from
+#                                  npm (scripts/web/node_modules); --tests adds it
 #   install-deps.sh --bench        also what the benchmarks need (bench/startup.sh, bench/startup-windows.sh)
 set -Eeuo pipefail
 
@@ -20,6 +23,14 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev librsvg2-bin icoutils zip unzip nsis
     wine64 fonts-wine xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation
 )
+# The browser build: Emscripten, Debian's source of acorn for it, the faces the page's program brings and
+# the tools that cut them to size, icon and zip tools; Chromium and Node to drive the page.
+web_packages=(
+    emscripten node-acorn fonts-liberation2 python3-fonttools librsvg2-bin zip unzip dpkg-dev chromium nodejs
+)
+# Debian's npm, where Node came without its own (as Debian's does; other builds of Node bring npm and
+# conflict with Debian's).
+command -v npm >/dev/null || web_packages+=(npm)
 # The benchmarks: the measuring tool of ../shared/bench is built against Xlib, XRes and XDamage, and its
 # results are read with jq; the Windows one runs the Windows build.
 bench_packages=(jq libx11-dev libxres-dev libxdamage-dev xvfb)
@@ -29,8 +40,11 @@ fi
 if [[ ${1:-} == --windows ]]; then
     packages+=("${windows_packages[@]}")
 fi
+if [[ ${1:-} == --web ]]; then
+    packages+=("${web_packages[@]}")
+fi
 if [[ ${1:-} == --tests ]]; then
-    packages+=("${windows_packages[@]}")
+    packages+=("${windows_packages[@]}" "${web_packages[@]}")
     packages+=(
         clang libclang-rt-14-dev clang-format clang-tidy
         xvfb xauth x11-utils xdotool xclip metacity openbox python3-xlib x11-xkb-utils
@@ -51,3 +65,7 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+if [[ ${1:-} == --web || ${1:-} == --tests ]]; then
+    # puppeteer-core, at the version the lock file names.
+    npm ci --prefix "$(dirname "${BASH_SOURCE[0]}")/web" --no-audit --no-fund --loglevel=error >/dev/null
+fi

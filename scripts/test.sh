@@ -6,7 +6,7 @@
 # clang-tidy over the program's sources, the test suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, the program on Wayland, the places a magnifier
 # is told at scale factor 2, close requests under metacity, the desktop files and the Debian package,
-# and the Windows downloads under Wine.
+# the Windows downloads under Wine, and the browser build in headless Chromium.
 set -Eeuo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -52,5 +52,8 @@ scripts/check-package.sh build/release
 
 step "Windows: cross build, installer and zip under Wine"
 scripts/check-windows.sh
+
+step "browser: WebAssembly build, served and driven in headless Chromium"
+scripts/check-web.sh build/release
 
 step "all checks passed"

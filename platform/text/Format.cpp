@@ -4,8 +4,8 @@
 #include "platform/text/Format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -35,14 +35,16 @@ struct Decimal
 
 Decimal toSignificantDigits(double magnitude)
 {
+    // printf's %e is correctly rounded in every C library the program is built with (glibc, MinGW-w64's
+    // own, Emscripten's musl), where std::to_chars with a precision is missing from some (libc++ 13).
+    // Only the digits are read, so the locale's decimal point does not matter.
     std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(buffer.data(), result.ptr);
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", significantDigits - 1, magnitude);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(length));
     const auto exponentAt = text.find('e');
     Decimal decimal;
     for (char c : text.substr(0, exponentAt))
-        if (c != '.')
+        if (c >= '0' && c <= '9')
             decimal.digits += c;
     decimal.pointAt = std::strtol(text.data() + exponentAt + 1, nullptr, 10) + 1;
     return decimal;
