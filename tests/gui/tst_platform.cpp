@@ -32,7 +32,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <array>
 #include <map>
@@ -225,9 +224,8 @@ private Q_SLOTS:
         QVERIFY(test::resetWindows().isEmpty());
         BarWnd::bar = nullptr;
         QApplication::clipboard()->clear();
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                      QStringLiteral("/kdeglobals"));
-        for (const char* variable : {"XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"})
+        for (const char* variable :
+             {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"})
             qunsetenv(variable);
     }
 
@@ -583,14 +581,16 @@ private Q_SLOTS:
         QFETCH(QString, kdeFont);
         QFETCH(QByteArray, usersScale);
         QFETCH(double, factor);
+        // Configuration folders of the test's own: the user's settings are neither read nor touched.
+        const QTemporaryDir userConfig;
         const QTemporaryDir systemConfig;
+        qputenv("XDG_CONFIG_HOME", userConfig.path().toLocal8Bit());
         qputenv("XDG_CONFIG_DIRS", systemConfig.path().toLocal8Bit());
         qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
         if (!usersScale.isEmpty())
             qputenv("QT_SCALE_FACTOR", usersScale);
         if (!kdeFont.isEmpty()) {
-            QFile globals(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                          QStringLiteral("/kdeglobals"));
+            QFile globals(userConfig.path() + QStringLiteral("/kdeglobals"));
             QVERIFY(globals.open(QIODevice::WriteOnly));
             globals.write("[General]\nfont=" + kdeFont.toUtf8() + "\n");
         }
