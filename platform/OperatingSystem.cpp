@@ -4,10 +4,21 @@
 #include "platform/OperatingSystem.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QWindow>
 #include <cstdlib>
 
+#if defined(Q_OS_WIN)
+#include <qt_windows.h>
+#include <string>
+#endif
 #if defined(__GLIBC__)
 #include <malloc.h>
+#endif
+#if QT_CONFIG(xcb)
+#include <memory>
+#include <string_view>
+#include <xcb/xcb.h>
 #endif
 
 namespace quorvel::platform::os {
@@ -26,9 +37,45 @@ QFont face(const char* family, QFont::StyleHint hint)
     return font;
 }
 
+#if QT_CONFIG(xcb)
+// The connection of the X11 platform, or none where the program runs on another one.
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+template <class Reply> using XReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
+{
+    const XReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.data()), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+#endif
+
 } // namespace
 
 #if defined(Q_OS_WIN)
+
+// Only the windows platform's native windows are HWNDs.
+void clearShownTitle(QWindow& window)
+{
+    if (QGuiApplication::platformName() == u"windows")
+        SetWindowTextW(reinterpret_cast<HWND>(window.winId()), L"");
+}
+
+std::optional<QString> shownTitle(QWindow& window)
+{
+    if (QGuiApplication::platformName() != u"windows")
+        return std::nullopt;
+    const auto handle = reinterpret_cast<HWND>(window.winId());
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    const int length = GetWindowTextW(handle, text.data(), static_cast<int>(text.size()));
+    return QString::fromWCharArray(text.data(), length);
+}
 
 bool windowSessionNamed()
 {
@@ -85,6 +132,44 @@ QFont fixedWidthFont()
 QFont serifFont()
 {
     return face("Times", QFont::Serif);
+}
+
+// Window managers read _NET_WM_NAME, and WM_NAME where it is missing. Qt writes the window's own title
+// to WM_NAME; both are emptied.
+void clearShownTitle([[maybe_unused]] QWindow& window)
+{
+#if QT_CONFIG(xcb)
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atomNamed(connection, "_NET_WM_NAME"),
+                        atomNamed(connection, "UTF8_STRING"), 8, 0, nullptr);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    xcb_flush(connection);
+#endif
+}
+
+std::optional<QString> shownTitle([[maybe_unused]] QWindow& window)
+{
+#if QT_CONFIG(xcb)
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return std::nullopt;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t utf8 = atomNamed(connection, "UTF8_STRING");
+    const auto asked =
+        xcb_get_property(connection, 0, id, atomNamed(connection, "_NET_WM_NAME"), utf8, 0, 1024);
+    const XReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, asked, nullptr),
+                                                 &std::free);
+    if (!reply || reply->type != utf8)
+        return QString();
+    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                             xcb_get_property_value_length(reply.get()));
+#else
+    return std::nullopt;
+#endif
 }
 
 #endif

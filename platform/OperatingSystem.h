@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
+
+class QWindow;
 
 // What differs between the operating systems the program runs on (Linux with glibc, Windows), kept in
 // this one place.
@@ -21,5 +24,13 @@ void releaseFreedMemory() noexcept;
 QFont userInterfaceFont();
 QFont fixedWidthFont();
 QFont serifFont();
+
+// Qt 6.4 hands the window system the program's name as the title of a window whose own title is empty
+// (QPlatformWindow::formatWindowTitle), and desktops show it in title bars, task bars and window
+// switchers. Empties the title that the window system holds for the window's native window (on X11 and
+// Windows); elsewhere it does nothing.
+void clearShownTitle(QWindow& window);
+// That title as the window system holds it, where it can be read back (X11 and Windows).
+std::optional<QString> shownTitle(QWindow& window);
 
 } // namespace quorvel::platform::os

@@ -8,6 +8,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MenuBarView.h"
 #include "platform/MenuItem.h"
+#include "platform/OperatingSystem.h"
 #include "platform/Runtime.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorvel::platform {
 namespace {
@@ -226,6 +228,16 @@ void Window::setTitle(const QString& title)
     setWindowTitle(title);
 }
 
+// An untitled window shows no title: the window system gets none, where Qt 6.4 would give it the
+// program's name (see os::clearShownTitle). Each new native window gets Qt's title again.
+void Window::clearShownTitle()
+{
+    QWindow& native = *windowHandle();
+    os::clearShownTitle(native);
+    if (const auto shown = os::shownTitle(native); shown && !shown->isEmpty())
+        qWarning("Qt 6.4 workaround failed: an untitled window shows the title \"%s\"", qPrintable(*shown));
+}
+
 void Window::setContentSize(int width, int height)
 {
     m_content->setFixedSize(width, height);
@@ -295,6 +307,8 @@ bool Window::event(QEvent* event)
             destroy();
         return true;
     }
+    if (event->type() == QEvent::WinIdChange && internalWinId() && windowTitle().isEmpty())
+        clearShownTitle();
     if (event->type() == QEvent::WindowActivate) {
         noteActivated(this);
         runHandler([this] { Activate(); });

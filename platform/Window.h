@@ -129,6 +129,7 @@ private:
     void activateWindowBehind();
     void releaseNativeWindowWhenIdle();
     void placeOnFirstShow();
+    void clearShownTitle();
     void installMenuBar();
 
     QVBoxLayout* m_layout;
