@@ -20,6 +20,10 @@
 #include <string_view>
 #include <xcb/xcb.h>
 #endif
+#if defined(QUORVEL_WAYLAND_TITLE)
+#include <qpa/qplatformnativeinterface.h>
+#include <wayland-client-core.h>
+#endif
 
 namespace quorvel::platform::os {
 namespace {
@@ -53,6 +57,23 @@ xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.data()), nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+#endif
+
+#if defined(QUORVEL_WAYLAND_TITLE)
+// Sends xdg_toplevel.set_title, request 2 of the stable xdg-shell protocol, with the empty title. Qt 6.4
+// has no public way to reach the window's xdg_toplevel, which exists while the window is shown; returns
+// whether the window had one.
+bool clearWaylandTitle(QWindow& window)
+{
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    auto* toplevel = static_cast<wl_proxy*>(native->nativeResourceForWindow("xdg_toplevel", &window));
+    if (!toplevel)
+        return false;
+    constexpr uint32_t setTitle = 2;
+    wl_proxy_marshal_flags(toplevel, setTitle, nullptr, wl_proxy_get_version(toplevel), 0, "");
+    wl_display_flush(static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display")));
+    return true;
 }
 #endif
 
@@ -135,9 +156,17 @@ QFont serifFont()
 }
 
 // Window managers read _NET_WM_NAME, and WM_NAME where it is missing. Qt writes the window's own title
-// to WM_NAME; both are emptied.
+// to WM_NAME; both are emptied. A Wayland compositor keeps the title that the window's xdg_toplevel sent
+// last.
 void clearShownTitle([[maybe_unused]] QWindow& window)
 {
+#if defined(QUORVEL_WAYLAND_TITLE)
+    if (QGuiApplication::platformName().startsWith(u"wayland")) {
+        if (window.isVisible() && !clearWaylandTitle(window))
+            qWarning("Qt 6.4 workaround failed: a shown window has no xdg_toplevel to clear the title of");
+        return;
+    }
+#endif
 #if QT_CONFIG(xcb)
     xcb_connection_t* connection = x11Connection();
     if (!connection)

@@ -109,10 +109,18 @@ void Window::showWhenIdle()
 void Window::Show()
 {
     m_showPending = false;
-    placeOnFirstShow();
-    show();
+    appear();
     raise();
     activateWindow();
+}
+
+// A Wayland compositor learns of a window, and Qt gives it a title, only as the window shows.
+void Window::appear()
+{
+    placeOnFirstShow();
+    show();
+    if (windowTitle().isEmpty())
+        clearShownTitle();
 }
 
 void Window::Hide()
@@ -229,7 +237,8 @@ void Window::setTitle(const QString& title)
 }
 
 // An untitled window shows no title: the window system gets none, where Qt 6.4 would give it the
-// program's name (see os::clearShownTitle). Each new native window gets Qt's title again.
+// program's name (see os::clearShownTitle). Each new native window, and on Wayland each showing, gets
+// Qt's title again.
 void Window::clearShownTitle()
 {
     QWindow& native = *windowHandle();
@@ -296,10 +305,8 @@ void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handl
 bool Window::event(QEvent* event)
 {
     if (event->type() == showWhenIdleEvent()) {
-        if (std::exchange(m_showPending, false)) {
-            placeOnFirstShow();
-            show();
-        }
+        if (std::exchange(m_showPending, false))
+            appear();
         return true;
     }
     if (event->type() == releaseWhenIdleEvent()) {

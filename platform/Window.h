@@ -126,6 +126,7 @@ private:
     void construct();
     bool isClosed() const { return m_closed; }
     void showWhenIdle();
+    void appear();
     void activateWindowBehind();
     void releaseNativeWindowWhenIdle();
     void placeOnFirstShow();
