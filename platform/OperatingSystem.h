@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
+
+class QWindow;
 
 class QMessageBox;
 
@@ -43,5 +46,13 @@ void runModal(QMessageBox* box);
 // Ends the event loop with the status. The browser page outlives the program: there its windows close
 // and the page says that the program has ended.
 void endEventLoop(int status);
+
+// Qt 6.4 hands the window system the program's name as the title of a window whose own title is empty
+// (QPlatformWindow::formatWindowTitle), and desktops show it in title bars, task bars and window
+// switchers. Empties the title that the window system holds for the window's native window: on X11 and
+// Windows once it is made, on Wayland once it is shown; elsewhere it does nothing.
+void clearShownTitle(QWindow& window);
+// That title as the window system holds it, where it can be read back (X11 and Windows).
+std::optional<QString> shownTitle(QWindow& window);
 
 } // namespace quorvel::platform::os

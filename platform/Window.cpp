@@ -7,6 +7,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MenuBarWidget.h"
 #include "platform/MenuItem.h"
+#include "platform/OperatingSystem.h"
 #include "platform/Runtime.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorvel::platform {
 namespace {
@@ -98,17 +100,21 @@ void Window::showWhenIdle()
 void Window::Show()
 {
     m_showPending = false;
-    placeOnFirstShow();
-    showAtOwnSize();
+    appear();
     raise();
     activateWindow();
 }
 
-// QWidget::show() gives a window the platform's default state, which Qt 6.4 for the browser makes full
-// screen: each window keeps its own size and place instead, as on the desktop, where the two are the same.
-void Window::showAtOwnSize()
+// A Wayland compositor learns of a window, and Qt gives it a title, only as the window shows.
+// QWidget::show() would give the window the platform's default state, which Qt 6.4 for the browser
+// makes full screen: each window keeps its own size and place, as on the desktop, where the two are
+// the same.
+void Window::appear()
 {
+    placeOnFirstShow();
     setVisible(true);
+    if (windowTitle().isEmpty())
+        clearShownTitle();
 }
 
 void Window::Hide()
@@ -224,6 +230,17 @@ void Window::setTitle(const QString& title)
     setWindowTitle(title);
 }
 
+// An untitled window shows no title: the window system gets none, where Qt 6.4 would give it the
+// program's name (see os::clearShownTitle). Each new native window, and on Wayland each showing, gets
+// Qt's title again.
+void Window::clearShownTitle()
+{
+    QWindow& native = *windowHandle();
+    os::clearShownTitle(native);
+    if (const auto shown = os::shownTitle(native); shown && !shown->isEmpty())
+        qWarning("Qt 6.4 workaround failed: an untitled window shows the title \"%s\"", qPrintable(*shown));
+}
+
 void Window::setContentSize(int width, int height)
 {
     m_content->setFixedSize(width, height);
@@ -287,10 +304,8 @@ void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handl
 bool Window::event(QEvent* event)
 {
     if (event->type() == showWhenIdleEvent()) {
-        if (std::exchange(m_showPending, false)) {
-            placeOnFirstShow();
-            showAtOwnSize();
-        }
+        if (std::exchange(m_showPending, false))
+            appear();
         return true;
     }
     if (event->type() == releaseWhenIdleEvent()) {
@@ -298,6 +313,8 @@ bool Window::event(QEvent* event)
             destroy();
         return true;
     }
+    if (event->type() == QEvent::WinIdChange && internalWinId() && windowTitle().isEmpty())
+        clearShownTitle();
     if (event->type() == QEvent::WindowActivate) {
         noteActivated(this);
         runHandler([this] { Activate(); });

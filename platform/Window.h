@@ -126,10 +126,11 @@ private:
     void construct();
     bool isClosed() const { return m_closed; }
     void showWhenIdle();
+    void appear();
     void activateWindowBehind();
     void releaseNativeWindowWhenIdle();
     void placeOnFirstShow();
-    void showAtOwnSize();
+    void clearShownTitle();
     void installMenuBar();
 
     QVBoxLayout* m_layout;

@@ -2,36 +2,49 @@
 # SPDX-FileCopyrightText: 2026 the Quorvel authors
 # SPDX-License-Identifier: MIT
 #
-# Checks that a close request to the calculator ends the program while the information window is open
-# and active, under metacity (GNOME's classic window manager), on a private Xvfb. The program is started
-# with its display named on the command line and none in the environment, alternately as -display :N
-# and --display=:N; each run opens the information window and asks for the calculator's close, either
-# as WM_DELETE_WINDOW sent to it (as a title bar's close button does) or as _NET_CLOSE_WINDOW sent to
-# metacity (as a task bar does), and the program must end with status 0 (scripts/close_request.py).
-#   check-close.sh [BUILD_DIR | PROGRAM] [RUNS]     (default build/release, 6 runs)
+# Checks that a close request to the calculator ends the program, under metacity (GNOME's classic window
+# manager) on a private Xvfb, with a private session bus and accessibility on, as for a screen reader
+# user (scripts/close_request.py does the runs):
+#   - with the information window open and active: the display named on the command line only
+#     (-display :N, --display=:N), the close asked for as WM_DELETE_WINDOW sent to the calculator (as a
+#     title bar's close button does) or as _NET_CLOSE_WINDOW sent to metacity (as a task bar does);
+#   - at the moment the splash hands over to the calculator by itself: WM_DELETE_WINDOW straight to the
+#     calculator's window as soon as the accessibility tree shows it and no longer the About window.
+# Every program must end with status 0.
+#   check-close.sh [BUILD_DIR | PROGRAM] [INFORMATION_RUNS] [HANDOVER_RUNS] [WINDOW_MANAGER]
+#       (default build/release, 6 and 20 runs, metacity; openbox is the other window manager it knows)
 # Needs what `scripts/install-deps.sh --tests` installs; root is not needed.
 set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib.sh"
 target=${1:-$root/build/release}
-runs=${2:-6}
-# Debian's own Python, for which python3-xlib is built.
+information_runs=${2:-6}
+handover_runs=${3:-20}
+window_manager=${4:-metacity}
+# Debian's own Python, for which python3-xlib and python3-gi are built.
 python=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
 
 program=$target
 [[ -d $program ]] && program=$program/app/quorvel
 [[ -f $program && -x $program ]] || fail "no program at $program: build the target quorvel first"
-for tool in Xvfb metacity xprop; do
+[[ $window_manager == metacity || $window_manager == openbox ]] ||
+    fail "no window manager named $window_manager: metacity or openbox"
+for tool in Xvfb "$window_manager" xprop dbus-daemon dbus-send; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh --tests)"
 done
-"$python" -c 'import Xlib' 2>/dev/null || fail "python3-xlib is missing (scripts/install-deps.sh --tests)"
+[[ -x $launcher ]] || fail "the AT-SPI bus launcher is missing: at-spi2-core (scripts/install-deps.sh --tests)"
+"$python" -c 'import Xlib, gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi' \
+    2>/dev/null || fail "python3-xlib or Python's AT-SPI binding is missing (scripts/install-deps.sh --tests)"
 
 scratch=$(mktemp -d /tmp/quorvel-close.XXXXXX)
-xvfb_pid="" wm_pid=""
+xvfb_pid="" wm_pid="" bus_pid="" launcher_pid=""
 stop() { [[ -z $1 ]] || { kill "$1" 2>/dev/null && wait "$1" 2>/dev/null; } || true; }
 cleanup() {
     stop "$wm_pid"
+    stop "$launcher_pid"
+    stop "$bus_pid"
     stop "$xvfb_pid"
     rm -rf "$scratch"
 }
@@ -40,23 +53,51 @@ trap 'exit 1' INT TERM
 
 # A session of its own: no settings of the user's, no Wayland.
 private_home "$scratch"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
 source "$root/scripts/xvfb.sh"
 start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 
-step "metacity on $DISPLAY"
-metacity --sm-disable >"$scratch/metacity.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    kill -0 "$wm_pid" 2>/dev/null || fail "metacity ended: $(cat "$scratch/metacity.log")"
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-    fail "metacity does not manage the screen: $(cat "$scratch/metacity.log")"
+# wait_until WHAT PID LOG COMMAND...: until COMMAND succeeds, for at most 10 s, while PID runs.
+wait_until() {
+    local what=$1 pid=$2 log=$3
+    shift 3
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        kill -0 "$pid" 2>/dev/null || fail "$what: the process ended: $(cat "$log")"
+        sleep 0.1
+    done
+    fail "$what: not within 10 s: $(cat "$log")"
+}
 
-step "$runs close requests to $program"
-timeout --kill-after=5 120 "$python" "$root/scripts/close_request.py" "$program" "$runs" ||
-    fail "the program did not run as asked, or a close request was not honoured"
+step "session bus and accessibility bus"
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
+    3>"$scratch/bus-address" </dev/null >"$scratch/dbus.log" 2>&1 &
+bus_pid=$!
+wait_until "the session bus" "$bus_pid" "$scratch/dbus.log" test -s "$scratch/bus-address"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus-address")
+export DBUS_SESSION_BUS_ADDRESS
+a11y_bus_named() {
+    dbus-send --session --reply-timeout=5000 --print-reply=literal --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true
+}
+# --a11y=1: accessibility on, as a desktop turns it on for a screen reader; Qt then exposes its tree.
+"$launcher" --launch-immediately --a11y=1 </dev/null >"$scratch/at-spi.log" 2>&1 &
+launcher_pid=$!
+wait_until "the accessibility bus" "$launcher_pid" "$scratch/at-spi.log" a11y_bus_named
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+step "$window_manager on $DISPLAY"
+case $window_manager in
+    metacity) metacity --sm-disable >"$scratch/wm.log" 2>&1 & ;;
+    openbox) openbox >"$scratch/wm.log" 2>&1 & ;;
+esac
+wm_pid=$!
+manages_the_screen() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_until "$window_manager managing the screen" "$wm_pid" "$scratch/wm.log" manages_the_screen
+
+step "close requests to $program: $information_runs with the information window open," \
+    "$handover_runs at the splash's hand-over"
+timeout --kill-after=5 120 "$python" "$root/scripts/close_request.py" "$program" "$information_runs" \
+    "$handover_runs" || fail "the program did not run as asked, or a close request was not honoured"
 step "close check passed"

@@ -162,6 +162,7 @@ started=$(now)
 "$wine" "$(windows_path "$install_dir/quorvel.exe")" >"$scratch/installed.log" 2>&1 &
 program=$!
 if splash=$(wait_for_window " ${splash_width}x$splash_height "); then
+    splash_shown=$(now)
     splash_at=$(seconds_since "$started")
     sleep 0.5
     import -window "$splash" "$shots/splash.png"
@@ -170,7 +171,11 @@ else
 fi
 if calculator=$(wait_for_window ' Quorvel$'); then
     calculator_at=$(seconds_since "$started")
-    step "splash after ${splash_at:-?} s, calculator window after $calculator_at s"
+    gap=$(seconds_since "${splash_shown:-$started}")
+    step "splash after ${splash_at:-?} s, calculator window after $calculator_at s, $gap s after the splash"
+    # The host window's timer brings the calculator 1.5 s after the splash; the polling here is coarse.
+    awk -v gap="$gap" 'BEGIN { exit !(gap >= 1.2 && gap <= 2.0) }' ||
+        fault "the calculator came $gap s after the splash, not 1.2 to 2.0 s"
     visible_windows | grep -q " ${splash_width}x$splash_height " &&
         fault "the splash is still shown beside the calculator"
     # As on the keyboard alone: the first field has the focus, Tab goes on through the fields to

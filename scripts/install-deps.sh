@@ -14,7 +14,7 @@
 set -Eeuo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config libboost-dev
+    cmake ninja-build g++ pkg-config libboost-dev libxcb1-dev libwayland-dev qt6-base-private-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
     fonts-dejavu-core fonts-liberation
 )

@@ -27,12 +27,19 @@ start_wine_session() {
         fail "wineboot could not make a Wine prefix: $(tail -n 20 "$folder/wineboot.log")"
     # No window manager runs on this X server: Wine draws the window frames itself and, above all, does
     # not wait for a manager to confirm that a window was hidden (2 s each time, otherwise). Windows' own
-    # faces are not here: the Liberation faces, made to the same metrics, stand in for them.
+    # faces are not here: the Liberation faces, made to the same metrics, stand in for them. Direct3D
+    # without OpenGL: Qt 6.4 asks Direct3D 9 for the graphics adapter as it makes the first main window
+    # (GpuDescription::detect, for QTBUG-50371): Windows asks its graphics driver, while Wine's default
+    # renderer first makes an OpenGL context, on Xvfb's software OpenGL: 0.2-0.3 s, more on a busy
+    # machine, between the splash and the calculator. The program draws with GDI alone.
     cat >"$folder/settings.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Direct3D]
+"renderer"="no3d"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Segoe UI"="Liberation Sans"

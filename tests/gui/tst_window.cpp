@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "platform/EditField.h"
 #include "platform/KeyCodes.h"
+#include "platform/OperatingSystem.h"
 #include "platform/PushButton.h"
 #include "platform/Runtime.h"
 #include "platform/StaticText.h"
@@ -123,6 +124,18 @@ protected:
         if (failing)
             throw std::runtime_error("no controls");
         addControl<PushButton>(QStringLiteral("Button"), {10, 10, 80, 32});
+    }
+};
+
+// An untitled dialog, as the About window is.
+class UntitledWnd final : public platform::ImplicitWindow<UntitledWnd>
+{
+protected:
+    void Layout() override
+    {
+        setTitle(QString());
+        setContentSize(120, 80);
+        setFrame(Frame::Dialog);
     }
 };
 
@@ -249,6 +262,31 @@ private Q_SLOTS:
         RecordingWnd::instance().Show();
         QVERIFY(QTest::qWaitForWindowActive(&RecordingWnd::instance()));
         QVERIFY(RecordingWnd::events.contains(QStringLiteral("Activate")));
+    }
+
+    // The title that task bars and window switchers read from the window system; the platform keeps one
+    // on X11 (CTest runs this on a private Xvfb as tst_window_x11) and Windows only.
+    void shownTitle_isTheWindowsOwn_data()
+    {
+        QTest::addColumn<bool>("titled");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("titled") << true << QStringLiteral("Recording");
+        QTest::newRow("untitled dialog, as the About window: none, not the program's name")
+            << false << QString();
+    }
+
+    void shownTitle_isTheWindowsOwn()
+    {
+        QFETCH(bool, titled);
+        QFETCH(QString, shown);
+        platform::Window& window =
+            titled ? static_cast<platform::Window&>(RecordingWnd::instance()) : UntitledWnd::instance();
+        QTRY_VERIFY(window.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const std::optional<QString> title = platform::os::shownTitle(*window.windowHandle());
+        if (!title)
+            QSKIP("this platform keeps no title");
+        QCOMPARE(*title, shown);
     }
 
     // Controls by name
