@@ -75,8 +75,10 @@ int main()
             forward.add(calculate(".8", std::to_string(items) + '/' + original, ""));
     for (int digits = 1; digits <= 60; ++digits) {
         const std::string longReliability = '.' + std::string(static_cast<std::size_t>(digits), '7');
-        forward.add(calculate(longReliability, "2." + std::string(static_cast<std::size_t>(digits), '5'), ""));
-        backward.add(calculate(longReliability, "", ".9" + std::string(static_cast<std::size_t>(digits), '3')));
+        forward.add(
+            calculate(longReliability, "2." + std::string(static_cast<std::size_t>(digits), '5'), ""));
+        backward.add(
+            calculate(longReliability, "", ".9" + std::string(static_cast<std::size_t>(digits), '3')));
     }
     // Val and Format on their own, on values of every size.
     for (int n = 1; n <= 200'000; ++n) {
