@@ -139,11 +139,15 @@ const char* windowSessionNeeded()
 // (an icon theme's index) is never taken there: Windows has no icon theme.
 void releaseFreedMemory() noexcept {}
 
+// Read with the registry's own call: QSettings would create the key it reads, and the program writes
+// nothing to the registry.
 double desktopTextScale()
 {
-    const QSettings accessibility(QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Accessibility"),
-                                  QSettings::NativeFormat);
-    return accessibility.value(QStringLiteral("TextScaleFactor"), 100).toDouble() / 100;
+    DWORD percent = 100;
+    DWORD size = sizeof(percent);
+    const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Accessibility",
+                                        L"TextScaleFactor", RRF_RT_REG_DWORD, nullptr, &percent, &size);
+    return status == ERROR_SUCCESS ? percent / 100.0 : 1;
 }
 
 // The faces every Windows 10 and 11 has. The system's own message font would be Segoe UI too, except on
