@@ -10,6 +10,8 @@
 # then the times from the start of the page load to the first window painted (the splash; the bare
 # widget) and to the calculator window, per pair and as medians. Environment: SHARED_BENCH (default ../shared/bench).
 set -Eeuo pipefail
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 pairs=9
@@ -52,14 +54,6 @@ sizes "$folder"
 echo "qt-bare: bytes, gzip -9'd bytes"
 sizes "$scratch/bare"
 
-python3 -m http.server --bind 127.0.0.1 --directory "$scratch" 0 >"$scratch/server.log" 2>&1 &
-server_pid=$!
-port=
-for _ in $(seq 100); do
-    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$scratch/server.log")
-    [[ -z $port ]] || break
-    sleep 0.1
-done
-[[ -n $port ]] || { echo "the web server did not start" >&2; exit 1; }
-node scripts/web/bench-web.mjs "$pairs" "http://127.0.0.1:$port/quorvel-$version-web/" \
-    "http://127.0.0.1:$port/bare/"
+serve_folder "$scratch" "$scratch/server.log"
+node scripts/web/bench-web.mjs "$pairs" "http://127.0.0.1:$server_port/quorvel-$version-web/" \
+    "http://127.0.0.1:$server_port/bare/"

@@ -70,15 +70,7 @@ fi
 started=$SECONDS
 say "building into $prefix (about an hour on two cores)"
 build=$qt_cache/build-wasm
-if [[ -f $build/quorvel-inputs && $(cat "$build/quorvel-inputs") == "$key" ]]; then
-    say "going on with the unfinished build in $build"
-else
-    rm -rf "$build"
-    mkdir -p "$build"
-    echo "$key" >"$build/quorvel-inputs"
-fi
-rm -rf "$prefix"
-show_logs_on_failure "$build"
+start_build "$build" "$key" "$prefix"
 
 configure_qtbase() {
     mkdir -p "$build/qtbase"

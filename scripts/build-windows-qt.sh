@@ -77,18 +77,8 @@ fi
 
 started=$SECONDS
 say "building into $prefix (about 20 minutes on two cores)"
-# A build that stopped half-way (interrupted, or a full disk) goes on where it stopped when its inputs
-# are the same; otherwise it starts afresh.
 build=$qt_cache/build
-if [[ -f $build/quorvel-inputs && $(cat "$build/quorvel-inputs") == "$key" ]]; then
-    say "going on with the unfinished build in $build"
-else
-    rm -rf "$build"
-    mkdir -p "$build"
-    echo "$key" >"$build/quorvel-inputs"
-fi
-rm -rf "$prefix"
-show_logs_on_failure "$build"
+start_build "$build" "$key" "$prefix"
 
 stage "configure qtbase" cmake -S "$qt_sources/qtbase/source" -B "$build/qtbase" -G Ninja --log-level=ERROR \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${qtbase_flags[@]}" >"$build/qtbase.log" 2>&1

@@ -15,6 +15,8 @@
 #     are kept in build/web/screenshots.
 #   check-web.sh [NATIVE_BUILD_DIR]     (default build/release)
 set -Eeuo pipefail
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 native=${1:-$root/build/release}
@@ -25,12 +27,6 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 shots=$build/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
-
-step() { printf 'check-web: %s\n' "$*"; }
-fail() {
-    printf 'check-web: FAIL: %s\n' "$*" >&2
-    exit 1
-}
 
 scratch=$(mktemp -d /tmp/quorvel-web.XXXXXX)
 server_pid=
@@ -49,14 +45,6 @@ sed 's/^/check-web:   /' "$scratch/web.txt"
 
 step "the page, served from the zip's folder on 127.0.0.1"
 unzip -q "$build/quorvel-$version-web.zip" -d "$scratch"
-python3 -m http.server --bind 127.0.0.1 --directory "$scratch/quorvel-$version-web" 0 >"$scratch/server.log" 2>&1 &
-server_pid=$!
-port=
-for _ in $(seq 100); do
-    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$scratch/server.log")
-    [[ -z $port ]] || break
-    sleep 0.1
-done
-[[ -n $port ]] || fail "the web server did not start: $(cat "$scratch/server.log")"
-node scripts/web/check-web.mjs "http://127.0.0.1:$port/" "$shots"
+serve_folder "$scratch/quorvel-$version-web" "$scratch/server.log"
+node scripts/web/check-web.mjs "http://127.0.0.1:$server_port/" "$shots"
 step "all passed; screenshots in $shots"

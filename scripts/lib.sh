@@ -10,6 +10,9 @@
 #   private_home FOLDER       HOME, the XDG folders and a runtime folder (mode 700) in FOLDER, exported:
 #                             a session with no settings of the user's
 #   cmake_cache BUILD NAME    the value of NAME in BUILD/CMakeCache.txt; fails when it has none
+#   serve_folder FOLDER LOG   serves FOLDER over HTTP on a free port of 127.0.0.1 with Python's static
+#                             server (which sends .wasm as application/wasm), its output to LOG; sets
+#                             server_pid and server_port
 #   need_packages OPTION PACKAGE...
 #                             fails unless the Debian packages are installed, naming the option of
 #                             scripts/install-deps.sh that installs them
@@ -42,6 +45,18 @@ cmake_cache() {
     value=$(sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt")
     [[ -n $value ]] || fail "$2 is not in $1/CMakeCache.txt: configure the build first"
     echo "$value"
+}
+
+serve_folder() {
+    python3 -m http.server --bind 127.0.0.1 --directory "$1" 0 >"$2" 2>&1 &
+    server_pid=$!
+    server_port=
+    for _ in $(seq 100); do
+        server_port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$2")
+        [[ -z $server_port ]] || return 0
+        sleep 0.1
+    done
+    fail "the web server did not start: $(cat "$2")"
 }
 
 need_packages() {

@@ -8,6 +8,8 @@
 #   qt_version, qt_cache, qt_sources        the version, the cache folder, its sources folder
 #   stage NAME COMMAND...                   runs a stage, then prints its name and how long it took
 #   say TEXT                                prints one line to the terminal, even while a stage logs
+#   start_build BUILD KEY PREFIX            resumes the unfinished build in BUILD made from KEY, or
+#                                           starts it afresh; removes PREFIX; shows BUILD's logs on failure
 #   show_logs_on_failure BUILD              from here on, a failing command ends the script with the
 #                                           last lines of BUILD's logs on the terminal
 #   fetch_qt_sources [QTSVG_TARBALL]        qtbase under $qt_sources/qtbase/source (from Debian's source
@@ -38,6 +40,22 @@ stage() {
     "$@"
     qt_stage=
     say "$name: $((SECONDS - start)) s"
+}
+
+# start_build BUILD KEY PREFIX: a build that stopped half-way (interrupted, or a full disk) goes on in
+# BUILD where it stopped when its inputs (KEY) are the same; otherwise it starts afresh. The installed
+# Qt at PREFIX goes until the build has finished, and a failing stage shows BUILD's logs.
+start_build() {
+    local build=$1 key=$2 prefix=$3
+    if [[ -f $build/quorvel-inputs && $(cat "$build/quorvel-inputs") == "$key" ]]; then
+        say "going on with the unfinished build in $build"
+    else
+        rm -rf "$build"
+        mkdir -p "$build"
+        echo "$key" >"$build/quorvel-inputs"
+    fi
+    rm -rf "$prefix"
+    show_logs_on_failure "$build"
 }
 
 # A stage's errors go to its log: the terminal gets where it failed and the log's last lines. set -E
