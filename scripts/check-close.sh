@@ -10,10 +10,12 @@
 #     title bar's close button does) or as _NET_CLOSE_WINDOW sent to metacity (as a task bar does);
 #   - at the moment the splash hands over to the calculator by itself: WM_DELETE_WINDOW straight to the
 #     calculator's window as soon as the accessibility tree shows it and no longer the About window.
-# Every program must end with status 0.
+# Every program must end with status 0. One still running 5 s after its close request is reported with what
+# is needed to find out why: every thread's stack (gdb) and whether a second request ends it.
 #   check-close.sh [BUILD_DIR | PROGRAM] [INFORMATION_RUNS] [HANDOVER_RUNS] [WINDOW_MANAGER]
 #       (default build/release, 6 and 20 runs, metacity; openbox is the other window manager it knows)
-# Needs what `scripts/install-deps.sh --tests` installs; root is not needed.
+# Needs what `scripts/install-deps.sh --tests` installs; root is not needed, but gdb reads the stacks of a
+# program it did not start only as root or where the kernel allows it (kernel.yama.ptrace_scope 0).
 set -Eeuo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

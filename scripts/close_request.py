@@ -18,7 +18,8 @@ Runs under a window manager on the X display in DISPLAY, with the accessibility 
   and no longer the About window), one WM_DELETE_WINDOW goes straight to the calculator's client window.
 
 Each program must then end with status 0 within 5 s. Prints one line per run; exits 1 on the first
-failure, naming it.
+failure, naming it. A program still running is reported with its threads' stacks and whether a second
+WM_DELETE_WINDOW ends it, which tells a program that missed one close from one that hears none.
 """
 
 import os
@@ -130,11 +131,36 @@ def request_close(window, through_window_manager):
     screen.sync()
 
 
-def expect_exit(process, what):
+def stacks(pid):
+    """Every thread's stack of the running program, as gdb reads it, or why it could not."""
+    try:
+        traced = subprocess.run(["gdb", "-p", str(pid), "-batch", "-ex", "thread apply all bt 30"],
+                                capture_output=True, text=True, timeout=60, stdin=subprocess.DEVNULL)
+    except (OSError, subprocess.TimeoutExpired) as problem:
+        return f"(no stacks: {problem})"
+    found = [line for line in traced.stdout.splitlines() if line.startswith(("#", "Thread"))]
+    return "\n".join(found) if found else f"(no stacks: {traced.stderr.strip()})"
+
+
+def evidence(process, window):
+    """What a lost close leaves to see: where the program waits, and whether a second request is heard."""
+    found = [f"the window manager showing {titles()}", f"the program's threads:\n{stacks(process.pid)}"]
+    try:
+        request_close(window, through_window_manager=False)
+        process.wait(EXIT_SECONDS)
+        found.append(f"a second WM_DELETE_WINDOW ended it, with status {process.returncode}")
+    except error.XError as problem:
+        found.append(f"a second WM_DELETE_WINDOW could not be sent: {problem}")
+    except subprocess.TimeoutExpired:
+        found.append("a second WM_DELETE_WINDOW was lost too")
+    return "\n".join(found)
+
+
+def expect_exit(process, what, window):
     try:
         status = process.wait(EXIT_SECONDS)
     except subprocess.TimeoutExpired:
-        fail(f"{what}: still running {EXIT_SECONDS} s later, the window manager showing {titles()}")
+        fail(f"{what}: still running {EXIT_SECONDS} s later; {evidence(process, window)}")
     if status != 0:
         fail(f"{what}: status {status}")
 
@@ -173,7 +199,7 @@ def information_run(run):
         information = wait_for("the information window", lambda: window_named("Quorvel Information"), process)
         wait_for("the information window active", lambda: is_active(information), process)
         request_close(calculator, through_window_manager)
-        expect_exit(process, what)
+        expect_exit(process, what, calculator)
         print(f"{what} to the calculator: ended with status 0", flush=True)
     finally:
         stop([process])
@@ -223,37 +249,39 @@ def client_window(pid, width, height):
 
 
 def close_at_handover(pid):
-    """Sends the close once the hand-over is seen; returns whether it was sent."""
+    """Sends the close once the hand-over is seen; returns the window it went to, or None before then."""
     try:
         calculator = calculator_alone(pid)
         if calculator is None:
-            return False
+            return None
         extents = calculator.get_extents(Atspi.CoordType.SCREEN)
     except GLib.Error:  # a window that went away while we asked, or a busy program: asked again
-        return False
+        return None
     window = client_window(pid, extents.width, extents.height)
-    if window is None:
-        return False
-    request_close(window, through_window_manager=False)
-    return True
+    if window is not None:
+        request_close(window, through_window_manager=False)
+    return window
 
 
 def handover_batch(first, count):
     processes = [start() for _ in range(count)]
     try:
         waiting = {process.pid: process for process in processes}
+        closed = {}
         deadline = time.monotonic() + 30
         while waiting and time.monotonic() < deadline:
             for pid, process in list(waiting.items()):
                 if process.poll() is not None:
                     fail(f"hand-over run (pid {pid}): the program ended first, with status {process.returncode}")
-                if close_at_handover(pid):
+                window = close_at_handover(pid)
+                if window is not None:
+                    closed[pid] = window
                     del waiting[pid]
             time.sleep(POLL_SECONDS)
         if waiting:
             fail(f"hand-over runs: no hand-over to the calculator seen within 30 s for pids {sorted(waiting)}")
         for run, process in enumerate(processes, first + 1):
-            expect_exit(process, f"hand-over run {run} (pid {process.pid}, WM_DELETE_WINDOW)")
+            expect_exit(process, f"hand-over run {run} (pid {process.pid}, WM_DELETE_WINDOW)", closed[process.pid])
             print(f"hand-over run {run}: WM_DELETE_WINDOW as the calculator came: ended with status 0", flush=True)
     finally:
         stop(processes)

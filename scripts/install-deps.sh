@@ -47,7 +47,7 @@ if [[ ${1:-} == --tests ]]; then
     packages+=("${windows_packages[@]}" "${web_packages[@]}")
     packages+=(
         clang libclang-rt-14-dev clang-format clang-tidy
-        xvfb xauth x11-utils xdotool xclip metacity openbox python3-xlib x11-xkb-utils
+        xvfb xauth x11-utils xdotool xclip metacity openbox python3-xlib x11-xkb-utils gdb
         desktop-file-utils appstream dpkg-dev file
         weston dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
         lintian mandoc groff-base man-db
