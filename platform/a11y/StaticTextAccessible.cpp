@@ -52,29 +52,6 @@ StaticTextAccessible::relations(QAccessible::Relation match) const
     return related;
 }
 
-void StaticTextAccessible::selection(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = *endOffset = 0;
-}
-
-int StaticTextAccessible::selectionCount() const
-{
-    return 0;
-}
-
-void StaticTextAccessible::addSelection(int, int) {}
-
-void StaticTextAccessible::removeSelection(int) {}
-
-void StaticTextAccessible::setSelection(int, int, int) {}
-
-int StaticTextAccessible::cursorPosition() const
-{
-    return 0;
-}
-
-void StaticTextAccessible::setCursorPosition(int) {}
-
 // The label's text in lines, in the label's coordinates, as QLabel draws plain text through
 // QPainter::drawText: broken at the label's width where it wraps, one line under the other, each placed
 // by the label's alignment, the first at the top, where the labels set their text.
@@ -158,7 +135,5 @@ int StaticTextAccessible::offsetAt(const QPoint& point) const
     }
     return -1;
 }
-
-void StaticTextAccessible::scrollToSubstring(int, int) {}
 
 } // namespace quorvel::platform

@@ -27,16 +27,6 @@ public:
     QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
 
-    // QAccessibleTextInterface: the text is read only, with no caret and no selection.
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
-
 protected:
     QString shownText() const override;
     TextUnits units(QAccessible::TextBoundaryType boundaryType) const override;

@@ -51,6 +51,31 @@ QString TextAccessible::attributes(int offset, int* startOffset, int* endOffset)
     return {};
 }
 
+void TextAccessible::selection(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = *endOffset = 0;
+}
+
+int TextAccessible::selectionCount() const
+{
+    return 0;
+}
+
+void TextAccessible::addSelection(int, int) {}
+
+void TextAccessible::removeSelection(int) {}
+
+void TextAccessible::setSelection(int, int, int) {}
+
+int TextAccessible::cursorPosition() const
+{
+    return 0;
+}
+
+void TextAccessible::setCursorPosition(int) {}
+
+void TextAccessible::scrollToSubstring(int, int) {}
+
 QRect TextAccessible::characterRect(int offset) const
 {
     const QRect box = characterBox(offset);

@@ -11,7 +11,8 @@ namespace quorvel::platform {
 // What a screen reader reads of a widget that shows one plain text in one font and colour: the text,
 // its length and its units (characters, words, lines...) at, before and after an offset. Every unit
 // comes from TextUnits, so that no question can loop. A subclass says what its widget shows and how
-// that text is cut into units.
+// that text is cut into units. The text is read only, with no caret and no selection, unless the subclass
+// gives it them.
 class TextAccessible : public WidgetAccessible, public QAccessibleTextInterface
 {
 public:
@@ -32,6 +33,14 @@ public:
     QRect characterRect(int offset) const final;
     int offsetAtPoint(const QPoint& point) const final;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
 
 protected:
     virtual QString shownText() const = 0;
