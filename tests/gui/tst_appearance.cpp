@@ -22,6 +22,13 @@ namespace {
 const QStringList styles{QStringLiteral("Fusion"), QStringLiteral("Windows"), QStringLiteral("Adwaita"),
                          QStringLiteral("Adwaita-Dark"), QStringLiteral("Adwaita-HighContrastInverse")};
 
+void oneRowPerStyle()
+{
+    QTest::addColumn<QString>("styleName");
+    for (const QString& style : styles)
+        QTest::newRow(qPrintable(style)) << style;
+}
+
 // The first and last column of the image, inside `margin` pixels on either side, that hold dark ink.
 std::pair<int, int> inkColumns(const QImage& image, int margin)
 {
@@ -143,12 +150,7 @@ private Q_SLOTS:
 
     // The About window, which has no frame of the desktop's
 
-    void theAboutWindowsEdge_standsOutAgainstWhiteInEveryStyle_data()
-    {
-        QTest::addColumn<QString>("styleName");
-        for (const QString& style : styles)
-            QTest::newRow(qPrintable(style)) << style;
-    }
+    void theAboutWindowsEdge_standsOutAgainstWhiteInEveryStyle_data() { oneRowPerStyle(); }
 
     void theAboutWindowsEdge_standsOutAgainstWhiteInEveryStyle()
     {
@@ -166,19 +168,13 @@ private Q_SLOTS:
 
     // Results in the calculator's fields
 
-    void aResult_showsWholeInTheFieldInEveryStyle_data()
-    {
-        QTest::addColumn<QString>("styleName");
-        QTest::addColumn<QString>("result");
-        for (const QString& style : styles)
-            for (const char* result : {"891.00", "100.00", ".8889"})
-                QTest::addRow("%s, %s", qPrintable(style), result) << style << QString::fromLatin1(result);
-    }
+    // 891.00 is as wide as a result gets: the fields' face has one width for every character.
+    void aResult_showsWholeInTheFieldInEveryStyle_data() { oneRowPerStyle(); }
 
     void aResult_showsWholeInTheFieldInEveryStyle()
     {
         QFETCH(QString, styleName);
-        QFETCH(QString, result);
+        const QString result = QStringLiteral("891.00");
         QStyle* style = QStyleFactory::create(styleName);
         QVERIFY2(style, qPrintable(styleName + QStringLiteral(" is not installed")));
         QApplication::setStyle(style);
