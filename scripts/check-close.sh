@@ -26,7 +26,6 @@ handover_runs=${3:-20}
 window_manager=${4:-metacity}
 # Debian's own Python, for which python3-xlib and python3-gi are built.
 python=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
 
 program=$target
 [[ -d $program ]] && program=$program/app/quorvel
@@ -36,7 +35,7 @@ program=$target
 for tool in Xvfb "$window_manager" xprop dbus-daemon dbus-send; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh --tests)"
 done
-[[ -x $launcher ]] || fail "the AT-SPI bus launcher is missing: at-spi2-core (scripts/install-deps.sh --tests)"
+[[ -x $at_spi_launcher ]] || fail "the AT-SPI bus launcher is missing: at-spi2-core (scripts/install-deps.sh --tests)"
 "$python" -c 'import Xlib, gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi' \
     2>/dev/null || fail "python3-xlib or Python's AT-SPI binding is missing (scripts/install-deps.sh --tests)"
 
@@ -60,33 +59,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRES
 source "$root/scripts/xvfb.sh"
 start_xvfb "$scratch" 1280x1024 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 
-# wait_until WHAT PID LOG COMMAND...: until COMMAND succeeds, for at most 10 s, while PID runs.
-wait_until() {
-    local what=$1 pid=$2 log=$3
-    shift 3
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        kill -0 "$pid" 2>/dev/null || fail "$what: the process ended: $(cat "$log")"
-        sleep 0.1
-    done
-    fail "$what: not within 10 s: $(cat "$log")"
-}
-
 step "session bus and accessibility bus"
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
-    3>"$scratch/bus-address" </dev/null >"$scratch/dbus.log" 2>&1 &
-bus_pid=$!
-wait_until "the session bus" "$bus_pid" "$scratch/dbus.log" test -s "$scratch/bus-address"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus-address")
-export DBUS_SESSION_BUS_ADDRESS
-a11y_bus_named() {
-    dbus-send --session --reply-timeout=5000 --print-reply=literal --dest=org.freedesktop.DBus \
-        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true
-}
-# --a11y=1: accessibility on, as a desktop turns it on for a screen reader; Qt then exposes its tree.
-"$launcher" --launch-immediately --a11y=1 </dev/null >"$scratch/at-spi.log" 2>&1 &
-launcher_pid=$!
-wait_until "the accessibility bus" "$launcher_pid" "$scratch/at-spi.log" a11y_bus_named
+start_accessibility "$scratch"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 step "$window_manager on $DISPLAY"
@@ -96,7 +70,7 @@ case $window_manager in
 esac
 wm_pid=$!
 manages_the_screen() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_until "$window_manager managing the screen" "$wm_pid" "$scratch/wm.log" manages_the_screen
+wait_while_running "$window_manager managing the screen" "$wm_pid" "$scratch/wm.log" manages_the_screen
 
 step "close requests to $program: $information_runs with the information window open," \
     "$handover_runs at the splash's hand-over"

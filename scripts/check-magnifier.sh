@@ -16,7 +16,6 @@ build=$(realpath "${1:-$root/build/release}")
 program=$build/app/quorvel
 # Debian's own Python, for which python3-gi is built.
 python=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
 scale=2
 
 [[ -x $program ]] || fail "no program at $program (build the quorvel target first)"
@@ -39,19 +38,7 @@ private_home "$scratch"
 source "$root/scripts/xvfb.sh"
 start_xvfb "$scratch" 1600x1200 || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
-    3>"$scratch/bus-address" </dev/null >"$scratch/dbus.log" 2>&1 &
-bus_pid=$!
-for _ in $(seq 100); do
-    [[ ! -s $scratch/bus-address ]] || break
-    sleep 0.1
-done
-[[ -s $scratch/bus-address ]] || fail "the D-Bus session bus did not start: $(cat "$scratch/dbus.log")"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus-address")
-export DBUS_SESSION_BUS_ADDRESS
-# --a11y=1: accessibility turned on, as a desktop does for a magnifier; Qt then exposes its tree.
-"$launcher" --launch-immediately --a11y=1 </dev/null >"$scratch/at-spi.log" 2>&1 &
-launcher_pid=$!
+start_accessibility "$scratch"
 
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$scratch/program.log" 2>&1 &
 program_pid=$!

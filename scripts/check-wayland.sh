@@ -17,7 +17,6 @@ source "$root/scripts/lib.sh"
 target=${1:-$root/build/release}
 # Debian's own Python, for which python3-gi is built: a python3 earlier on PATH (pyenv, a venv) lacks it.
 python=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
 socket=wayland-quorvel
 
 # The program itself, or the one executable named quorvel in a build folder (packaging copies aside).
@@ -45,7 +44,7 @@ program=$(find_program "$target")
 need "Weston" weston command -v weston
 need "dbus-daemon" dbus-daemon command -v dbus-daemon
 need "dbus-send" dbus-bin command -v dbus-send
-need "the AT-SPI bus launcher" at-spi2-core test -x "$launcher"
+need "the AT-SPI bus launcher" at-spi2-core test -x "$at_spi_launcher"
 need "Python's AT-SPI binding" "python3-gi gir1.2-atspi-2.0" \
     "$python" -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi'
 need "Qt's Wayland platform plugin" qt6-wayland \
@@ -90,18 +89,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# Polls until the command succeeds; fails when the process it waits on ends or time is up.
-wait_until() {
-    local what=$1 seconds=$2 pid=$3 log=$4
-    shift 4
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || fail "$what: the process ended:"$'\n'"$(cat "$log")"
-        ((SECONDS < deadline)) || fail "$what: not within $seconds s:"$'\n'"$(cat "$log")"
-        sleep 0.1
-    done
-}
-
 # Nothing from the calling session: no X display, no bus of its own, no settings of its user.
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 private_home "$scratch"
@@ -111,32 +98,14 @@ step "starting a headless Weston"
 weston --backend=headless-backend.so --socket="$socket" --no-config --idle-time=0 \
     --width=1280 --height=1024 --logger-scopes=log,proto </dev/null >"$scratch/weston.log" 2>&1 &
 weston_pid=$!
-wait_until "Weston's socket $runtime/$socket" 30 "$weston_pid" "$scratch/weston.log" \
+wait_while_running "Weston's socket $runtime/$socket" "$weston_pid" "$scratch/weston.log" \
     test -S "$runtime/$socket"
 echo "$(weston --version) on $runtime/$socket"
 
 step "starting a private D-Bus session bus and the accessibility bus"
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$runtime/bus" --print-address=3 \
-    3>"$scratch/bus-address" </dev/null >"$scratch/dbus.log" 2>&1 &
-bus_pid=$!
-wait_until "the D-Bus session bus" 30 "$bus_pid" "$scratch/dbus.log" test -s "$scratch/bus-address"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus-address")
-export DBUS_SESSION_BUS_ADDRESS
-
-bus_call() {
-    dbus-send --session --reply-timeout=5000 --print-reply=literal "$@"
-}
-# Asked for the name only: a call to org.a11y.Bus before the launcher owns it would start a second one.
-a11y_bus_named() {
-    [[ $(bus_call --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
-        string:org.a11y.Bus) == *true* ]]
-}
-# --a11y=1: accessibility turned on, as a desktop does for a screen reader; Qt then exposes its tree.
-"$launcher" --launch-immediately --a11y=1 </dev/null >"$scratch/at-spi.log" 2>&1 &
-launcher_pid=$!
-wait_until "the accessibility bus" 30 "$launcher_pid" "$scratch/at-spi.log" a11y_bus_named
-a11y_enabled=$(bus_call --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Get \
-    string:org.a11y.Status string:IsEnabled)
+start_accessibility "$scratch"
+a11y_enabled=$(dbus-send --session --reply-timeout=5000 --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Get string:org.a11y.Status string:IsEnabled)
 [[ $a11y_enabled == *true* ]] || fail "the accessibility bus says accessibility is off: $a11y_enabled"
 echo "session bus $DBUS_SESSION_BUS_ADDRESS; accessibility on"
 

@@ -13,6 +13,10 @@
 #   serve_folder FOLDER LOG   serves FOLDER over HTTP on a free port of 127.0.0.1 with Python's static
 #                             server (which sends .wasm as application/wasm), its output to LOG; sets
 #                             server_pid and server_port
+#   start_accessibility FOLDER
+#                             a private D-Bus session bus in XDG_RUNTIME_DIR, and on it the accessibility
+#                             bus with accessibility on; exports DBUS_SESSION_BUS_ADDRESS, sets bus_pid and
+#                             launcher_pid, logs in FOLDER; at_spi_launcher is the launcher's path
 #   need_packages OPTION PACKAGE...
 #                             fails unless the Debian packages are installed, naming the option of
 #                             scripts/install-deps.sh that installs them
@@ -57,6 +61,40 @@ serve_folder() {
         sleep 0.1
     done
     fail "the web server did not start: $(cat "$2")"
+}
+
+at_spi_launcher=/usr/libexec/at-spi-bus-launcher
+
+start_accessibility() {
+    local folder=$1
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
+        3>"$folder/bus-address" </dev/null >"$folder/dbus.log" 2>&1 &
+    bus_pid=$!
+    wait_while_running "the D-Bus session bus" "$bus_pid" "$folder/dbus.log" test -s "$folder/bus-address"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$folder/bus-address")
+    export DBUS_SESSION_BUS_ADDRESS
+    # --a11y=1: accessibility turned on, as a desktop does for a screen reader; Qt then exposes its tree.
+    "$at_spi_launcher" --launch-immediately --a11y=1 </dev/null >"$folder/at-spi.log" 2>&1 &
+    launcher_pid=$!
+    wait_while_running "the accessibility bus" "$launcher_pid" "$folder/at-spi.log" accessibility_bus_named
+}
+
+# Asked for the name only: a call to org.a11y.Bus before the launcher owns it would start a second one.
+accessibility_bus_named() {
+    [[ $(dbus-send --session --reply-timeout=5000 --print-reply=literal --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus) == *true* ]]
+}
+
+# wait_while_running WHAT PID LOG COMMAND...: until COMMAND succeeds, for at most 30 s, while PID runs.
+wait_while_running() {
+    local what=$1 pid=$2 log=$3
+    shift 3
+    local deadline=$((SECONDS + 30))
+    until "$@" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || fail "$what: the process ended: $(cat "$log")"
+        ((SECONDS < deadline)) || fail "$what: not within 30 s: $(cat "$log")"
+        sleep 0.1
+    done
 }
 
 need_packages() {
